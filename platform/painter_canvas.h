@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <QPainter>
+
+namespace wave {
+
+// Draws through a QPainter on any paint device, so printed pages and PDFs stay vector
+// drawings. Follows the pixel rules of Canvas as closely as QPainter allows: within a pixel
+// of BitmapCanvas. Dot and dash patterns restart on every line here.
+class PainterCanvas : public Canvas {
+public:
+    PainterCanvas(QPainter &painter, int width, int height);
+
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+
+    void rectangle(int l, int t, int r, int b) override;
+    void ellipse(int l, int t, int r, int b) override;
+    void arc(int l, int t, int r, int b, int xs, int ys, int xe, int ye) override;
+    void polygon(std::span<const QPoint> points) override;
+    void textOut(int x, int y, const QString &text) override;
+    // AND needs raster operations; a device without them (a PDF) gets a plain copy, which
+    // is the same picture on a white page.
+    void copyFrom(const QImage &source, const QRect &from, QPoint to, CopyMode mode) override;
+    void stretchImage(const QImage &picture, const QRect &target) override;
+
+protected:
+    void drawLine(int x0, int y0, int x1, int y1) override;
+
+private:
+    void usePenAndBrush(bool withBrush);
+
+    QPainter &painter_;
+    int width_;
+    int height_;
+};
+
+} // namespace wave

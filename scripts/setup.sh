@@ -1,0 +1,41 @@
+# Shared by run.sh and test.sh: installs what the build needs and builds a tree.
+# Sourced, not run.
+
+# Debian packages the build, the tests and the benchmarks need.
+WAVE_PACKAGES=(
+    g++ cmake make pkg-config
+    qt6-base-dev libgl-dev
+    libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+)
+
+wave_install_missing() {
+    local missing=()
+    local package
+    for package in "${WAVE_PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These Debian packages are missing and this is no root shell: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+# wave_build DIR [cmake options...]: configures DIR once and builds it.
+wave_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
