@@ -1,0 +1,19 @@
+#include "app/main_window.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // The product is chosen by the name the program was started under, link or not.
+    const QString programName = QString::fromLocal8Bit(argc > 0 ? argv[0] : "");
+    QApplication::setApplicationName(QStringLiteral("Interference"));
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    wave::QtDialogs dialogs;
+    wave::TInterference window(programName, dialogs);
+    window.show();
+    window.FormActivate();
+    return app.exec();
+}

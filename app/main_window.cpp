@@ -1,0 +1,127 @@
+#include "app/main_window.h"
+
+#include "interference/interference_panel.h"
+#include "platform/dialogs.h"
+#include "view/wave_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace wave {
+
+TInterference::TInterference(const QString &programName, Dialogs &dialogs)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      programName_(programName), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Interference"));
+    setWindowTitle(QStringLiteral("Interference"));
+    QFont systemFont = font();
+    systemFont.setPixelSize(13);
+    setFont(systemFont);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    buildPanels();
+    buildMenus();
+    FormCreate();
+}
+
+void TInterference::FormCreate()
+{
+    setFixedSize(800, 600);
+    selectSilently(Varying->Numpoints, 1);
+    selectSilently(Varying->fraction, 7);
+    state.clearBand();
+    Panel1->screenpos->setGeometry(viewOffset, viewOffset + 20, viewWidth, 2);
+    Panel1->Center1->move(Panel1->Center1->x(), Panel1->center2->y());
+    Panel1->center3->move(Panel1->center3->x(), Panel1->center2->y());
+    Varying->drawinter();
+}
+
+void TInterference::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TInterference::FormResize()
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+    const QWidget *client = centralWidget();
+    interpl->move((width() - interpl->width()) / 2, (client->height() - interpl->height()) / 2);
+}
+
+void TInterference::FormActivate()
+{
+    product_ = productFromProgramName(programName_);
+    const ProductInfo info = productInfo(product_);
+    huynb->setVisible(product_ == Product::Huygens);
+    Varying->setVisible(product_ == Product::Interference);
+    sslit->setVisible(product_ == Product::SingleSlit);
+    QApplication::setApplicationName(info.applicationTitle);
+    Help1->setProperty("helpContext", info.helpContext);
+
+    state.pointerHeld = false;
+    FormResize();
+    Panel1->water->setCursor(Qt::ArrowCursor);
+    state.clickPhase = 0;
+    for (ShapeLayer *marker : Panel1->markers())
+        marker->hide();
+    Panel1->movescreen->hide();
+    Panel1->screenpos->hide();
+    Panel1->mim1->raise();
+    Panel1->screenpos->raise();
+    Panel1->movescreen->raise();
+    View1->menuAction()->setVisible(product_ == Product::Interference);
+
+    if (product_ == Product::Interference)
+        Varying->reset();
+    setWindowTitle(info.caption);
+}
+
+void TInterference::FormDeactivate()
+{
+    Varying->addinter->setChecked(false);
+    Varying->Showscreen->setChecked(false);
+    for (ShapeLayer *marker : Panel1->markers())
+        marker->hide();
+    Panel1->dissh->hide();
+    Panel1->water->setCursor(Qt::ArrowCursor);
+}
+
+void TInterference::About1Click()
+{
+    const ProductInfo info = productInfo(product_);
+    dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + info.caption,
+                     info.caption + QStringLiteral("\nA teaching program for wave physics."));
+}
+
+bool TInterference::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        // Only moves over the panel's own background count, not those passed up by a child.
+        const auto *panel = static_cast<QWidget *>(watched);
+        if (panel->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            return QMainWindow::eventFilter(watched, event);
+        if (watched == Varying->GroupBox1)
+            state.pointerHeld = false;
+        else if (watched == Panel1 || watched == Panel2 || watched == sslit)
+            state.clickPhase = 0;
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == interpl) {
+        state.clickPhase = 0;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace wave

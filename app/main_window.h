@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/product.h"
+#include "view/shared_state.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QMenu;
+class QToolButton;
+
+namespace wave {
+
+class Dialogs;
+class InterferencePanel;
+class Notebook;
+class WaveView;
+
+// The main window: the wave view above, the chosen product's controls below, the menus.
+// It chooses the product from the name it was started under at every activation and is
+// the one mediator between the products' panels.
+class TInterference : public QMainWindow {
+    Q_OBJECT
+public:
+    TInterference(const QString &programName, Dialogs &dialogs);
+
+    SharedState state;
+
+    QFrame *interpl;
+    WaveView *Panel1;
+    QFrame *Panel2;
+    Notebook *huynb;
+    QGroupBox *sslit;
+    InterferencePanel *Varying;
+    QToolButton *BitBtn1;
+
+    QMenu *File1;
+    QAction *Copy2, *print2, *PrintSerup1, *EnableCopySelect1, *UserName1;
+    QMenu *View1;
+    QMenu *Experiments1;
+    QAction *TwopointInterference1, *nodepath1;
+    QMenu *Help1;
+    QAction *MeasurementPractice1, *About1, *Return1;
+    QMenu *printtry;
+    QAction *Print3, *Copy3;
+
+    Product product() const { return product_; }
+
+    void FormActivate();
+    void FormDeactivate();
+    void About1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildPanels();
+    void buildMenus();
+    void FormCreate();
+    void FormResize();
+
+    QString programName_;
+    Dialogs &dialogs_;
+    Product product_ = Product::Interference;
+};
+
+} // namespace wave

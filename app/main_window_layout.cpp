@@ -1,0 +1,144 @@
+#include "app/main_window.h"
+
+#include "interference/interference_panel.h"
+#include "platform/controls.h"
+#include "view/wave_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolButton>
+
+namespace wave {
+
+namespace {
+
+QFrame *panel(QWidget *parent, const char *name, QColor colour, QRect where)
+{
+    auto *created = new QFrame(parent);
+    created->setObjectName(QLatin1String(name));
+    created->setGeometry(where);
+    created->setAutoFillBackground(true);
+    QPalette palette = created->palette();
+    palette.setColor(QPalette::Window, colour);
+    created->setPalette(palette);
+    return created;
+}
+
+QAction *item(QMenu *menu, const char *name, const QString &caption,
+              const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+void TInterference::buildPanels()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    interpl = panel(client, "interpl", QColor(254, 253, 199), {0, 0, 801, 553});
+    QFont panelFont(QStringLiteral("Arial"));
+    panelFont.setPixelSize(13);
+    panelFont.setBold(true);
+    interpl->setFont(panelFont);
+
+    Panel1 = new WaveView(interpl);
+    Panel1->move(32, 0);
+    Panel2 = panel(interpl, "Panel2", QColor(169, 150, 109), {4, 377, 792, 172});
+
+    huynb = new Notebook(Panel2);
+    huynb->setObjectName(QStringLiteral("huynb"));
+    huynb->setGeometry(8, 2, 777, 169);
+    huynb->addPage(QStringLiteral("Huygens' Principle"));
+    huynb->addPage(QStringLiteral("Wavefront Interactions"));
+    huynb->hide();
+
+    sslit = new QGroupBox(QStringLiteral("Single Slit"), Panel2);
+    sslit->setObjectName(QStringLiteral("sslit"));
+    sslit->setGeometry(88, 3, 585, 158);
+    sslit->setAutoFillBackground(true);
+    sslit->hide();
+
+    Varying = new InterferencePanel(*Panel1, state, Panel2);
+    Varying->setGeometry(88, 2, 585, 169);
+
+    BitBtn1 = new QToolButton(interpl);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(727, 487, 57, 57);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setIconSize(QSize(40, 40));
+    BitBtn1->setToolTip(QStringLiteral("Exit"));
+    connect(BitBtn1, &QToolButton::clicked, this, &QWidget::close);
+
+    // Pointer moves over the panels' own background reset the measuring clicks.
+    for (QWidget *watched :
+         std::initializer_list<QWidget *>{Panel1, Panel2, sslit, Varying->GroupBox1}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+    interpl->installEventFilter(this);
+}
+
+void TInterference::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    File1 = bar->addMenu(QStringLiteral("&Edit"));
+    File1->setObjectName(QStringLiteral("File1"));
+    Copy2 = item(File1, "Copy2", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    print2 = item(File1, "print2", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintSerup1 = item(File1, "PrintSerup1", QStringLiteral("Print Setup"));
+    EnableCopySelect1 = item(File1, "EnableCopySelect1", QStringLiteral("Enable Copy Select"));
+    EnableCopySelect1->setCheckable(true);
+    File1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    UserName1 = item(File1, "UserName1", QStringLiteral("&User Name"));
+
+    View1 = bar->addMenu(QStringLiteral("&View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    Experiments1 = View1->addMenu(QStringLiteral("&Experiments"));
+    Experiments1->setObjectName(QStringLiteral("Experiments1"));
+    TwopointInterference1 =
+        item(Experiments1, "TwopointInterference1", QStringLiteral("&Two Point Interference"));
+    nodepath1 = Varying->nodepath1;
+    View1->addAction(nodepath1);
+
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    MeasurementPractice1 =
+        item(Help1, "MeasurementPractice1", QStringLiteral("&Measurement Practice"));
+    About1 = item(Help1, "About1", QStringLiteral("&About"));
+    connect(About1, &QAction::triggered, this, &TInterference::About1Click);
+
+    Return1 = bar->addAction(QStringLiteral("E&xit"));
+    Return1->setObjectName(QStringLiteral("Return1"));
+    connect(Return1, &QAction::triggered, this, &QWidget::close);
+
+    // The wave view's own menu; its shortcuts belong to the view so that they do not
+    // clash with the same keys of the main menu.
+    printtry = new QMenu(this);
+    printtry->setObjectName(QStringLiteral("printtry"));
+    Print3 = item(printtry, "Print3", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    Copy3 = item(printtry, "Copy3", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    for (QAction *action : {Print3, Copy3}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        Panel1->water->addAction(action);
+    }
+    Panel1->water->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Printing, copying, the user name, the experiments and the practice window are
+    // not wired yet.
+    for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1,
+                           TwopointInterference1, MeasurementPractice1, Print3, Copy3})
+        later->setEnabled(false);
+}
+
+} // namespace wave

@@ -1,0 +1,94 @@
+#include "interference/field_renderer.h"
+
+#include "platform/canvas.h"
+#include "view/shared_state.h"
+
+#include <cmath>
+
+namespace wave {
+
+std::array<int, 3> markerLefts(int n, int S)
+{
+    const int first = static_cast<int>(std::trunc(viewWidth / 2.0 - (n - 1) * S / 2.0));
+    return {first, first + S, first + 2 * S};
+}
+
+int ringReach()
+{
+    return static_cast<int>(
+        std::lround(std::sqrt(double(viewWidth) * viewWidth + double(viewHeight) * viewHeight)));
+}
+
+namespace {
+
+void drawOverlays(Canvas &canvas, const FieldParams &params, const std::array<int, 3> &lefts)
+{
+    const int dx = params.measurePoint.x() - viewOffset;
+    const int dy = params.measurePoint.y() - viewOffset;
+    const int middle = (lefts[1] + lefts[0]) / 2;
+    if (params.bisector) {
+        const int xm = middle + 2 - viewOffset;
+        const int ys = params.markerTop - viewOffset;
+        canvas.moveTo(xm, ys + 5);
+        canvas.lineTo(xm, 0);
+        canvas.moveTo(xm, ys + 3);
+        canvas.lineTo(dx + 2, dy + 2);
+        canvas.lineTo(xm, dy + 2);
+        // the right-angle mark sits on the measure point's side of the centre line
+        const int side = middle > params.measurePoint.x() ? -10 : 10;
+        canvas.brush().style = BrushStyle::Clear;
+        canvas.rectangle(xm, dy + 2, xm + side, dy + 12);
+        canvas.brush().style = BrushStyle::Solid;
+    }
+    if (params.distances) {
+        const int sy = params.markerTop - viewOffset + 2;
+        canvas.moveTo(lefts[1] - viewOffset + 2, sy);
+        canvas.lineTo(dx + 2, dy + 2);
+        canvas.moveTo(lefts[0] - viewOffset + 2, sy);
+        canvas.lineTo(dx + 2, dy + 2);
+    }
+}
+
+void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
+{
+    const int cy = params.markerTop - viewOffset + 3;
+    const int ya = params.markerTop - viewOffset;
+    const int reach = ringReach();
+    for (int r = T % P + P; r <= reach; r += P) {
+        const bool evenRing = (r / P) % 2 == 0;
+        const bool solid = T < P ? evenRing : !evenRing;
+        Pen &pen = canvas.pen();
+        pen.style = solid ? PenStyle::Solid : PenStyle::Dot;
+        pen.colour = params.colourWaves && !solid ? colour::red : colour::black;
+        canvas.arc(cx - r, cy - r, cx + r, cy + r, viewWidth, ya, 0, ya);
+    }
+}
+
+} // namespace
+
+void drawField(Canvas &canvas, const FieldParams &params)
+{
+    const std::array<int, 3> lefts = markerLefts(params.n, params.S);
+
+    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    canvas.rectangle(0, 0, viewWidth + 2, viewHeight);
+
+    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+    const int top = params.markerTop - viewOffset;
+    for (int k = 0; k < params.n; ++k) {
+        const int left = lefts[k] - viewOffset;
+        canvas.ellipse(left, top, left + 5, top + 5);
+    }
+
+    canvas.pen().colour = colour::red;
+    drawOverlays(canvas, params, lefts);
+
+    canvas.brush().style = BrushStyle::Clear;
+    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    for (int k = 0; k < params.n; ++k)
+        drawRings(canvas, params, lefts[k] - viewOffset + 2, params.P[k], params.T[k]);
+}
+
+} // namespace wave

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/controls.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace wave {
+
+struct FieldParams;
+struct SharedState;
+class WaveView;
+
+// The interference product's notebook `Varying` with its controls and their handlers.
+// The simulation parameters live in the controls; the handlers read them, update their
+// labels and redraw the field.
+class InterferencePanel : public Notebook {
+    Q_OBJECT
+public:
+    InterferencePanel(WaveView &view, SharedState &state, QWidget *parent);
+
+    // The "Node Path" item of the view menu, enabled by the source handlers.
+    QAction *nodepath1;
+
+    // "&Wavelengths"
+    QGroupBox *GroupBox3;
+    QLabel *fpoint, *spoint, *tpoint;
+    TaggedScrollBar *C1space, *c2space, *c3space;
+    QLabel *famp, *samp, *tamp;
+    QScrollBar *fampsb, *sampsb, *tampsb;
+    QLabel *per;
+    QScrollBar *perc;
+    QRadioButton *unlocked, *locked;
+
+    // "&Source Separation"
+    QLabel *Label6;
+    QComboBox *Numpoints;
+    QGroupBox *GroupBox1;
+    QLabel *Label3;
+    QComboBox *fraction;
+    QLabel *Label1;
+    QScrollBar *Smooth;
+    QPushButton *prntbt;
+
+    // "&Animation Controls"
+    QPushButton *sbt;
+    QCheckBox *colourbx;
+    QGroupBox *timergb;
+    QCheckBox *Showscreen, *addinter, *Hdetailcb, *BandW;
+    QLabel *Label15;
+    QScrollBar *timerate;
+    QPushButton *Lightbt;
+
+    // "&Measurements"
+    QGroupBox *opgb;
+    QCheckBox *measurecb, *bicb;
+    QRadioButton *screenrb, *anyrb;
+    QGroupBox *dgb;
+    QLabel *d1lb, *d2lb, *changelb, *bisectlb, *centerlb, *bianglelb, *bideglb, *Label16;
+
+    int sourceCount() const;
+    FieldParams fieldParams() const;
+
+    // The field renderer: redraws the whole wave view from the controls.
+    void drawinter();
+    // The product's reset, run at every activation.
+    void reset();
+
+    // handlers
+    void C1spaceChange(TaggedScrollBar *sender);
+    void percChange();
+    void lockedClick();
+    void unlockedClick();
+    void NumpointsChange();
+    void fractionExit();
+    void fractionEnter();
+    void SmoothChange();
+    void measurecbClick();
+
+private:
+    void buildWavelengthsPage(QWidget *page);
+    void buildSeparationPage(QWidget *page);
+    void buildAnimationPage(QWidget *page);
+    void buildMeasurementsPage(QWidget *page);
+    void connectHandlers();
+    void resetPhaseOffsets();
+
+    WaveView &view_;
+    SharedState &state_;
+};
+
+} // namespace wave

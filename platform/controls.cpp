@@ -1,0 +1,194 @@
+#include "platform/controls.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace wave {
+
+Notebook::Notebook(QWidget *parent)
+    : QWidget(parent), tabs_(new QTabBar(this)), pages_(new QStackedWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    pages_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    // The tab bar changes first; the handler then runs while the old page is still shown.
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        emit pageChanging(index);
+        pages_->setCurrentIndex(index);
+    });
+}
+
+QWidget *Notebook::addPage(const QString &caption)
+{
+    auto *page = new QWidget;
+    // The first tab makes the bar current at once; its page must exist by then.
+    pages_->addWidget(page);
+    const QSignalBlocker blocker(tabs_);
+    tabs_->addTab(caption);
+    return page;
+}
+
+QWidget *Notebook::page(int index) const
+{
+    return pages_->widget(index);
+}
+
+void Notebook::setPageCaption(int index, const QString &caption)
+{
+    tabs_->setTabText(index, caption);
+}
+
+QString Notebook::pageCaption(int index) const
+{
+    return tabs_->tabText(index);
+}
+
+int Notebook::pageIndex() const
+{
+    return pages_->currentIndex();
+}
+
+int Notebook::pageCount() const
+{
+    return pages_->count();
+}
+
+void Notebook::setPage(int index)
+{
+    tabs_->setCurrentIndex(index);
+}
+
+ShapeLayer::ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent)
+    : QWidget(parent), kind_(kind), pen_(pen), fill_(fill), penStyle_(penStyle)
+{
+}
+
+void ShapeLayer::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(pen_, 1, penStyle_));
+    painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    const QRect box = rect().adjusted(0, 0, -1, -1);
+    if (kind_ == Kind::Circle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(box);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+ImageView::ImageView(int width, int height, QWidget *parent)
+    : QWidget(parent), image_(width, height, QImage::Format_RGB32)
+{
+    image_.fill(Qt::white);
+    setFixedSize(width, height);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void ImageView::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event);
+}
+void ImageView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit moved(event);
+}
+void ImageView::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(event);
+}
+
+void uncheckRadio(QRadioButton *button)
+{
+    if (!button->isChecked())
+        return;
+    QButtonGroup *group = button->group();
+    if (group) {
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+void selectSilently(QComboBox *list, int index)
+{
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index);
+}
+
+namespace {
+
+class FocusWatcher : public QObject {
+public:
+    FocusWatcher(QWidget *widget, std::function<void()> enter, std::function<void()> leave)
+        : QObject(widget), enter_(std::move(enter)), leave_(std::move(leave))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && enter_) {
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+                enter_();
+        } else if (event->type() == QEvent::FocusOut && leave_) {
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+                leave_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> enter_;
+    std::function<void()> leave_;
+};
+
+} // namespace
+
+void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<void()> leave)
+{
+    new FocusWatcher(widget, std::move(enter), std::move(leave));
+}
+
+void setListTextColour(QComboBox *list, QColor colour)
+{
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    list->setPalette(palette);
+    if (list->lineEdit())
+        list->lineEdit()->setPalette(palette);
+}
+
+QColor listTextColour(const QComboBox *list)
+{
+    return list->palette().color(QPalette::Text);
+}
+
+} // namespace wave

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QImage>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QRadioButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace wave {
+
+// A tabbed notebook whose page-change handler runs before the new page is shown and gets
+// its number, whether the user or the program turns the page.
+class Notebook : public QWidget {
+    Q_OBJECT
+public:
+    explicit Notebook(QWidget *parent = nullptr);
+
+    QWidget *addPage(const QString &caption);
+    QWidget *page(int index) const;
+    void setPageCaption(int index, const QString &caption);
+    QString pageCaption(int index) const;
+    int pageIndex() const;
+    int pageCount() const;
+    void setPage(int index);
+    QTabBar *tabBar() const { return tabs_; }
+
+signals:
+    void pageChanging(int index);
+
+private:
+    QTabBar *tabs_;
+    QStackedWidget *pages_;
+};
+
+// A scroll bar that carries an integer of its own, as the wavelength bars carry their
+// source's phase offset.
+class TaggedScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    using QScrollBar::QScrollBar;
+    int tag = 0;
+};
+
+// A plain shape over the picture: a circle, a rectangle or a bar.
+class ShapeLayer : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Circle, Rectangle };
+    ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind kind_;
+    QColor pen_;
+    QColor fill_;
+    Qt::PenStyle penStyle_;
+};
+
+// Shows a bitmap that the program draws into; painting only copies it.
+class ImageView : public QWidget {
+    Q_OBJECT
+public:
+    ImageView(int width, int height, QWidget *parent);
+    QImage &image() { return image_; }
+
+signals:
+    void pressed(QMouseEvent *event);
+    void moved(QMouseEvent *event);
+    void released(QMouseEvent *event);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage image_;
+};
+
+// Unchecks a radio button from the program. Qt ignores setChecked(false) on the checked
+// button of an exclusive group, so exclusivity is lifted for the moment.
+void uncheckRadio(QRadioButton *button);
+
+// Selects a list item from the program without running any handler.
+void selectSilently(QComboBox *list, int index);
+
+// Runs `enter` when the widget gains the input focus and `leave` when it loses it. Focus
+// lost to the widget's own drop-down popup is no leaving.
+void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<void()> leave);
+
+// The colour of a list's text in its edit field: white hides it on the white field.
+void setListTextColour(QComboBox *list, QColor colour);
+QColor listTextColour(const QComboBox *list);
+
+} // namespace wave

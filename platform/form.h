@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace wave {
+
+// Builders for controls placed at fixed positions, each named for its objectName.
+struct Place {
+    int left, top, width, height;
+};
+
+void place(QWidget *widget, const char *name, Place where);
+QLabel *label(QWidget *parent, const char *name, const QString &text, Place where);
+QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where);
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Place where);
+QRadioButton *radio(QWidget *parent, const char *name, const QString &text, Place where);
+QPushButton *button(QWidget *parent, const char *name, const QString &text, Place where);
+
+// A horizontal bar with its range, position and large step set before any handler is
+// connected, so that building it runs nothing.
+template <class Bar = QScrollBar>
+Bar *bar(QWidget *parent, const char *name, int minimum, int maximum, int value, int largeStep,
+         Place where)
+{
+    auto *created = new Bar(Qt::Horizontal, parent);
+    created->setRange(minimum, maximum);
+    created->setValue(value);
+    created->setPageStep(largeStep);
+    // Qt's scroll bars take the right arrow key as a step down; here it steps up.
+    created->setInvertedControls(false);
+    place(created, name, where);
+    return created;
+}
+
+} // namespace wave

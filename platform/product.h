@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace wave {
+
+enum class Product { Huygens, Interference, SingleSlit };
+
+struct ProductInfo {
+    Product product;
+    QString applicationTitle;
+    QString caption;
+    int helpContext;
+};
+
+// The product follows from the last path element of the name the program was started
+// under (argv[0], not the resolved link target). The names are compared exactly and
+// case-sensitively; a name without ".exe" counts as with it.
+Product productFromProgramName(const QString &programName);
+ProductInfo productInfo(Product product);
+
+} // namespace wave

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+
+namespace wave {
+
+class Canvas;
+
+// The wave view's bitmap and where it sits inside its navy frame.
+constexpr int viewWidth = 709;
+constexpr int viewHeight = 349;
+constexpr int viewOffset = 14; // a frame point (px, py) is the view point (px - 14, py - 14)
+
+// Columns of the intensity band cleared by the parameter handlers: the view's width and a
+// margin of five.
+constexpr int bandClearColumns = viewWidth + 5;
+
+// State of the main window that no control holds; one instance, owned by the main window.
+struct SharedState {
+    int clickPhase = 0;       // releases on the wave view, counted modulo 3
+    bool pointerHeld = false; // a measuring drag, or the factor list setting the separation
+    std::array<double, 800> bandsum{};
+    double bandpeak = 0.0;
+    Canvas *wavecanvas = nullptr; // where the node path draws
+
+    void clearBand(int columns = bandClearColumns)
+    {
+        for (int i = 0; i < columns; ++i)
+            bandsum[static_cast<std::size_t>(i)] = 0.0;
+    }
+};
+
+} // namespace wave

@@ -1,0 +1,85 @@
+#include "view/wave_view.h"
+
+#include "view/shared_state.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+namespace wave {
+
+namespace {
+
+ShapeLayer *marker(QColor pen, QColor fill, QWidget *parent, int left, int top)
+{
+    auto *shape = new ShapeLayer(ShapeLayer::Kind::Circle, pen, fill, Qt::SolidLine, parent);
+    shape->setGeometry(left, top, 5, 5);
+    return shape;
+}
+
+ImageView *layerImage(QWidget *parent, int width, int height, int left, int top)
+{
+    auto *image = new ImageView(width, height, parent);
+    image->move(left, top);
+    return image;
+}
+
+} // namespace
+
+WaveView::WaveView(QWidget *parent)
+    : QFrame(parent), water(layerImage(this, viewWidth, viewHeight, viewOffset, viewOffset)),
+      mim2(layerImage(this, viewWidth, 200, viewOffset, viewOffset)),
+      Center1(marker(Qt::black, Qt::black, this, 0, 355)),
+      center2(marker(Qt::black, Qt::black, this, 0, 355)),
+      center3(marker(Qt::black, Qt::black, this, 0, 355)),
+      dissh(marker(Qt::red, QColor(), this, 384, 80)),
+      copyshape(
+          new ShapeLayer(ShapeLayer::Kind::Rectangle, Qt::black, QColor(), Qt::DashLine, this)),
+      Image1(layerImage(this, 105, 105, 624, 48)),
+      mim1(layerImage(this, viewWidth, 200, viewOffset, viewOffset)),
+      screenpos(
+          new ShapeLayer(ShapeLayer::Kind::Rectangle, Qt::black, Qt::black, Qt::SolidLine, this)),
+      movescreen(new QScrollBar(Qt::Vertical, this)), canvas_(water->image())
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedSize(737, 377);
+    water->setObjectName(QStringLiteral("water"));
+    water->setMouseTracking(true);
+    mim2->setObjectName(QStringLiteral("mim2"));
+    Center1->setObjectName(QStringLiteral("Center1"));
+    center2->setObjectName(QStringLiteral("center2"));
+    center3->setObjectName(QStringLiteral("center3"));
+    dissh->setObjectName(QStringLiteral("dissh"));
+    dissh->setCursor(Qt::CrossCursor);
+    copyshape->setObjectName(QStringLiteral("copyshape"));
+    copyshape->setGeometry(536, 88, 65, 65);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    mim1->setObjectName(QStringLiteral("mim1"));
+    screenpos->setObjectName(QStringLiteral("screenpos"));
+    screenpos->setGeometry(viewOffset, viewOffset + 20, viewWidth, 2);
+    movescreen->setObjectName(QStringLiteral("movescreen"));
+    movescreen->setGeometry(706, 16, 17, 251);
+    movescreen->setRange(0, 200);
+
+    for (QWidget *hidden : std::initializer_list<QWidget *>{mim2, center3, dissh, copyshape, Image1,
+                                                            mim1, screenpos, movescreen})
+        hidden->hide();
+}
+
+void WaveView::paintEvent(QPaintEvent *)
+{
+    // Navy frame with a lowered bevel of 5 pixels around the view.
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0, 0, 128));
+    const QRect outer(viewOffset - 5, viewOffset - 5, viewWidth + 10, viewHeight + 10);
+    for (int i = 0; i < 5; ++i) {
+        const QRect ring = outer.adjusted(i, i, -i - 1, -i - 1);
+        painter.setPen(QColor(0, 0, 64));
+        painter.drawLine(ring.topLeft(), ring.topRight());
+        painter.drawLine(ring.topLeft(), ring.bottomLeft());
+        painter.setPen(QColor(96, 96, 200));
+        painter.drawLine(ring.bottomLeft(), ring.bottomRight());
+        painter.drawLine(ring.topRight(), ring.bottomRight());
+    }
+}
+
+} // namespace wave

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/bitmap_canvas.h"
+#include "platform/controls.h"
+
+#include <QFrame>
+
+#include <array>
+
+class QScrollBar;
+
+namespace wave {
+
+// The navy frame `Panel1` with the wave view `water` and the layers over it, created
+// bottom to top. Layer positions are frame coordinates; the view starts at (14, 14).
+class WaveView : public QFrame {
+    Q_OBJECT
+public:
+    explicit WaveView(QWidget *parent);
+
+    ImageView *water;
+    ImageView *mim2;
+    ShapeLayer *Center1;
+    ShapeLayer *center2;
+    ShapeLayer *center3;
+    ShapeLayer *dissh;
+    ShapeLayer *copyshape;
+    ImageView *Image1;
+    ImageView *mim1;
+    ShapeLayer *screenpos;
+    QScrollBar *movescreen;
+
+    std::array<ShapeLayer *, 3> markers() const { return {Center1, center2, center3}; }
+    // The drawing surface of `water`; it lives as long as the view.
+    Canvas &canvas() { return canvas_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    BitmapCanvas canvas_;
+};
+
+} // namespace wave
