@@ -149,6 +149,20 @@ template <typename T> i64 curveV(const Quadric<T> &f, i64 u, i64 ur, i64 vr, int
     return v;
 }
 
+// The part of a quadrant an arc covers, as two half-planes through the centre in a walk's own
+// coordinates: a pixel (u, v) is covered when su u + sv v >= 0 and (or, on an arc wider than
+// half the ellipse, either) eu u + ev v >= 0. All zero covers everything.
+struct Wedge {
+    i64 su = 0, sv = 0, eu = 0, ev = 0;
+    bool either = false;
+    bool covers(i64 u, i64 v) const
+    {
+        const bool s = su * u + sv * v >= 0;
+        const bool e = eu * u + ev * v >= 0;
+        return (s & e) | (either & (s | e));
+    }
+};
+
 // Where a walk's pixels sit in the image, for one-pixel pens drawing a whole quadrant: the
 // walk then follows its pixel by index, and most pixels cost a single store.
 struct Cursor {
@@ -164,6 +178,7 @@ struct Cursor {
     Axis u, v;
     QRgb colour;
     std::uint8_t bits;
+    Wedge wedge; // which of the walk's pixels the arc covers
 };
 
 // One octant of the outline: u steps a pixel at a time over [uFrom, uTo] while v follows the
@@ -197,6 +212,7 @@ void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i6
     const qsizetype du = cursor.u.step(), dv = cursor.v.step();
     const QRgb colour = cursor.colour;
     const std::uint8_t bits = cursor.bits;
+    const Wedge wedge = cursor.wedge;
     qsizetype at = cursor.u.index(uFrom) + cursor.v.index(v);
     const i64 vMin = std::max(v0, vLo);
     const i64 uFast = std::min(uTo, uJoin - 2);
@@ -219,7 +235,7 @@ void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i6
                     previous = v + 2;
                     break;
                 }
-                if (pattern & 1) {
+                if ((pattern & 1) && wedge.covers(u, v)) {
                     pixels[at] = colour;
                 }
                 pattern = std::rotr(pattern, 1);
@@ -251,7 +267,7 @@ void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i6
         if (inside & (previous <= v + 2) & (u != uJoin)) {
             if (!pixels) {
                 visit(u, v, u >> 1);
-            } else if (inked(bits, u >> 1)) {
+            } else if (inked(bits, u >> 1) && wedge.covers(u, v)) {
                 pixels[at] = colour;
             }
         } else {
@@ -321,6 +337,18 @@ public:
         // With neither end inside, the arc holds all of the open quadrant or none of it.
         const bool open = within(s_) || within(e_) || covers(a.u + b.u, a.v + b.v);
         return open || (aIn && (q == 0 || q == 3)) || (bIn && q < 2) ? Cover::Some : Cover::None;
+    }
+
+    // The arc's part of the quadrant with the given screen signs (sx right, sy down), for a
+    // walk that steps along x or, when alongY, along y.
+    Wedge wedge(Cover cover, i64 sx, i64 sy, bool alongY) const
+    {
+        if (full_ || cover == Cover::All) {
+            return {};
+        }
+        // The pixel at (x, y) lies in the direction (sx x, -sy y): cross products are linear.
+        const i64 sX = -s_.v * sx, sY = -s_.u * sy, eX = e_.v * sx, eY = e_.u * sy;
+        return alongY ? Wedge{sY, sX, eY, eX, wide_} : Wedge{sX, sY, eX, eY, wide_};
     }
 
 private:
@@ -424,14 +452,14 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
                 ink.plot(int((e.cx2 + sx * x) >> 1), int((e.cy2 + sy * y) >> 1));
             }
         };
-        QRgb *const pixels = cover == Sweep::Cover::All && ink.thin() ? ink.pixels() : nullptr;
+        QRgb *const pixels = ink.thin() ? ink.pixels() : nullptr;
         const Cursor::Axis across{e.cx2, sx, 1};
         const Cursor::Axis down{e.cy2, sy, ink.stride()};
         walk(fx, a, b, xLo, std::min(xHi, xTurn), std::numeric_limits<i64>::max(), 0, yLo, yHi,
-             Cursor{pixels, across, down, ink.colour(), bits},
+             Cursor{pixels, across, down, ink.colour(), bits, sweep.wedge(cover, sx, sy, false)},
              [&](i64 x, i64 y, i64 k) { put(x, y, k); });
         walk(fy, b, a, yLo, std::min(yHi, yLast), yTurn, xTurn + 2, xLo, xHi,
-             Cursor{pixels, down, across, ink.colour(), bits},
+             Cursor{pixels, down, across, ink.colour(), bits, sweep.wedge(cover, sx, sy, true)},
              [&](i64 y, i64 x, i64 k) { put(x, y, k); });
     }
 }

@@ -333,6 +333,58 @@ private slots:
         QVERIFY(withinAPixel(inked(draw(circleArc(start, end), Back::Painter)), arc));
     }
 
+    // An arc is the ellipse's outline, dots and all, cut to the pixels whose centres lie
+    // counter-clockwise from the start ray up to the end ray, whatever the box and rays.
+    void arcsAreTheOutlineBetweenTheirRays()
+    {
+        std::srand(7);
+        const auto any = [](int lo, int hi) { return lo + std::rand() % (hi - lo + 1); };
+        for (int round = 0; round < 400; ++round) {
+            const int l = any(-30, 40), t = any(-30, 40);
+            const int r = l + any(2, 70), b = t + any(2, 70);
+            const QPoint s(any(-40, 100), any(-40, 100)), e(any(-40, 100), any(-40, 100));
+            const PenStyle style = round % 2 ? PenStyle::Dot : PenStyle::Solid;
+            const auto drawn = [&](bool whole) {
+                return inked(draw(
+                    [&](Canvas &c) {
+                        c.pen().style = style;
+                        whole ? c.ellipse(l, t, r, b)
+                              : c.arc(l, t, r, b, s.x(), s.y(), e.x(), e.y());
+                    },
+                    Back::Bitmap, 60, 60));
+            };
+            // directions in half pixels, pointing right and up from the centre
+            const auto dir = [&](int x2, int y2) {
+                return std::pair<long, long>(x2 - (l + r - 1), (t + b - 1) - y2);
+            };
+            const auto cross = [](auto p, auto q) {
+                return p.first * q.second - p.second * q.first;
+            };
+            const auto ds = dir(2 * s.x(), 2 * s.y()), de = dir(2 * e.x(), 2 * e.y());
+            const bool full = cross(ds, de) == 0 && ds.first * de.first + ds.second * de.second > 0;
+            const bool wide = cross(ds, de) <= 0;
+            Pixels expected;
+            for (auto [x, y] : drawn(true)) {
+                const auto p = dir(2 * x, 2 * y);
+                const bool a = cross(ds, p) >= 0, z = cross(p, de) >= 0;
+                if (full || (wide ? a || z : a && z)) {
+                    expected.insert({x, y});
+                }
+            }
+            if (drawn(false) != expected) {
+                QFAIL(qPrintable(QString("arc(%1, %2, %3, %4, %5, %6, %7, %8)")
+                                     .arg(l)
+                                     .arg(t)
+                                     .arg(r)
+                                     .arg(b)
+                                     .arg(s.x())
+                                     .arg(s.y())
+                                     .arg(e.x())
+                                     .arg(e.y())));
+            }
+        }
+    }
+
     void halfCircleEndsOnTheCentreRow()
     {
         const QStringList upper = rows(draw(circleArc({19, 10}, {1, 10})));
