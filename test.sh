@@ -9,7 +9,7 @@ dir=build/release
 options=()
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build/sanitize
-    options=(-DWAVE_SANITIZE=ON)
+    options=(-DWAVE_SANITIZE=ON -DWAVE_BENCH=OFF)
 fi
 
 wave_install_missing
