@@ -14,39 +14,38 @@ void place(QWidget *widget, const char *name, Place where)
     widget->setGeometry(where.left, where.top, where.width, where.height);
 }
 
+namespace {
+
+// A control whose constructor takes its text first, placed and named.
+template <class Control>
+Control *titled(QWidget *parent, const char *name, const QString &text, Place where)
+{
+    auto *created = new Control(text, parent);
+    place(created, name, where);
+    return created;
+}
+
+} // namespace
+
 QLabel *label(QWidget *parent, const char *name, const QString &text, Place where)
 {
-    auto *created = new QLabel(text, parent);
-    place(created, name, where);
-    return created;
+    return titled<QLabel>(parent, name, text, where);
 }
-
 QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where)
 {
-    auto *created = new QGroupBox(title, parent);
-    place(created, name, where);
-    return created;
+    return titled<QGroupBox>(parent, name, title, where);
 }
-
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Place where)
 {
-    auto *created = new QCheckBox(text, parent);
-    place(created, name, where);
-    return created;
+    return titled<QCheckBox>(parent, name, text, where);
 }
-
 QRadioButton *radio(QWidget *parent, const char *name, const QString &text, Place where)
 {
-    auto *created = new QRadioButton(text, parent);
-    place(created, name, where);
-    return created;
+    return titled<QRadioButton>(parent, name, text, where);
 }
-
 QPushButton *button(QWidget *parent, const char *name, const QString &text, Place where)
 {
-    auto *created = new QPushButton(text, parent);
-    place(created, name, where);
-    return created;
+    return titled<QPushButton>(parent, name, text, where);
 }
 
 } // namespace wave
