@@ -100,11 +100,20 @@ void TInterference::FormDeactivate()
     Panel1->water->setCursor(Qt::ArrowCursor);
 }
 
+void TInterference::runModal(const std::function<void()> &show)
+{
+    FormDeactivate();
+    show();
+    FormActivate();
+}
+
 void TInterference::About1Click()
 {
     const ProductInfo info = productInfo(product_);
-    dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + info.caption,
-                     info.caption + QStringLiteral("\nA teaching program for wave physics."));
+    runModal([&] {
+        dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + info.caption,
+                         info.caption + QStringLiteral("\nA teaching program for wave physics."));
+    });
 }
 
 bool TInterference::eventFilter(QObject *watched, QEvent *event)

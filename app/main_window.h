@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -51,6 +53,8 @@ public:
     void FormActivate();
     void FormDeactivate();
     void About1Click();
+    // Every modal window of the program opens between a deactivation and an activation.
+    void runModal(const std::function<void()> &show);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -384,6 +384,16 @@ void MainWindowTest::aboutNamesTheProduct()
     QCOMPARE(started.dialogs.shown.size(), std::size_t(1));
     QCOMPARE(started.dialogs.shown[0].kind, MessageKind::Information);
     QVERIFY(started.dialogs.shown[0].text.contains(QStringLiteral("Pelvane' Principle")));
+
+    // the box is a modal window of the program: the product is set up again behind it
+    Started interference(QStringLiteral("Rundique"));
+    InterferencePanel &panel = interference.panel();
+    panel.C1space->setValue(40);
+    panel.Showscreen->setChecked(true);
+    interference.window.About1->trigger();
+    QCOMPARE(panel.C1space->value(), 15);
+    QVERIFY(!panel.Showscreen->isChecked());
+    QCOMPARE(interference.window.windowTitle(), QStringLiteral("Rundique"));
 }
 
 QTEST_MAIN(MainWindowTest)
