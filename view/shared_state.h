@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <array>
 
 namespace wave {
@@ -22,6 +24,13 @@ struct SharedState {
     std::array<double, 800> bandsum{};
     double bandpeak = 0.0;
     Canvas *wavecanvas = nullptr; // where the node path draws
+
+    // The pointer's measurements on the wave view, in view coordinates.
+    bool selecting = false;  // a copy selection is being dragged
+    QPoint anchorPoint;      // A: first point of a length or angle; a selection's corner
+    QPoint movingPoint;      // B: second point of an angle; a selection's press point
+    QPoint rulerEnd;         // E: second point of a length
+    double rulerAngle = 0.0; // direction from A towards E, radians
 
     void clearBand(int columns = bandClearColumns)
     {
