@@ -92,6 +92,8 @@ void TInterference::FormActivate()
 
 void TInterference::FormDeactivate()
 {
+    if (Varying->timeron->isChecked())
+        Varying->sbtClick();
     Varying->addinter->setChecked(false);
     Varying->Showscreen->setChecked(false);
     for (ShapeLayer *marker : Panel1->markers())

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace wave {
 
@@ -21,12 +22,14 @@ const QStringList factorItems{"0.125", "0.25", "0.5", "0.75", "1", "1.25", "1.5"
 } // namespace
 
 InterferencePanel::InterferencePanel(WaveView &view, SharedState &state, QWidget *parent)
-    : Notebook(parent), nodepath1(new QAction(QStringLiteral("Node Path"), this)), view_(view),
-      state_(state)
+    : Notebook(parent), nodepath1(new QAction(QStringLiteral("Node Path"), this)),
+      Timer1(new QTimer(this)), view_(view), state_(state)
 {
     setObjectName(QStringLiteral("Varying"));
     nodepath1->setObjectName(QStringLiteral("nodepath1"));
     nodepath1->setCheckable(true);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
     buildWavelengthsPage(addPage(QStringLiteral("&Wavelengths")));
     buildSeparationPage(addPage(QStringLiteral("&Source Separation")));
     buildAnimationPage(addPage(QStringLiteral("&Animation Controls")));
@@ -101,6 +104,9 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
 {
     colourbx = checkBox(page, "colourbx", QStringLiteral("Color Waves"), {424, 60, 140, 20});
     colourbx->setChecked(true);
+    // The on/off state of the animation lies under its button, covered by it.
+    timeron = checkBox(page, "timeron", QStringLiteral("Animate Waves"), {424, 16, 113, 20});
+    timeron->setFocusPolicy(Qt::NoFocus);
     sbt = button(page, "sbt", QStringLiteral("&Start Waves"), {424, 16, 113, 33});
     Lightbt = button(page, "Lightbt", QStringLiteral("&Light Interference"), {424, 92, 140, 30});
 
@@ -113,9 +119,8 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
     BandW = checkBox(timergb, "BandW", QStringLiteral(" Black and White"), {10, 94, 240, 20});
     Label15 = label(timergb, "Label15", QStringLiteral("Time Factor"), {270, 30, 120, 18});
     timerate = bar(timergb, "timerate", 1, 50, 45, 5, {270, 54, 120, 16});
-    // The animation, the band and the light pattern window are not wired yet.
-    for (QWidget *later : std::initializer_list<QWidget *>{sbt, Lightbt, timergb})
-        later->setEnabled(false);
+    // The light pattern window is not wired yet.
+    Lightbt->setEnabled(false);
 }
 
 void InterferencePanel::buildMeasurementsPage(QWidget *page)

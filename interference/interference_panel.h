@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QTimer;
 
 namespace wave {
 
@@ -27,6 +28,8 @@ public:
 
     // The "Node Path" item of the view menu, enabled by the source handlers.
     QAction *nodepath1;
+    // The animation's tick, 200 ms until "Time Factor" first moves.
+    QTimer *Timer1;
 
     // "&Wavelengths"
     QGroupBox *GroupBox3;
@@ -49,6 +52,7 @@ public:
     QPushButton *prntbt;
 
     // "&Animation Controls"
+    QCheckBox *timeron;
     QPushButton *sbt;
     QCheckBox *colourbx;
     QGroupBox *timergb;
@@ -82,6 +86,10 @@ public:
     void fractionEnter();
     void SmoothChange();
     void measurecbClick();
+    void sbtClick();
+    void timeronClick();
+    void Timer1Timer();
+    void timerateChange();
 
 private:
     void buildWavelengthsPage(QWidget *page);

@@ -9,8 +9,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace wave {
 
@@ -56,6 +58,10 @@ void InterferencePanel::connectHandlers()
     connect(Smooth, &QScrollBar::valueChanged, this, &InterferencePanel::SmoothChange);
     connect(colourbx, &QCheckBox::toggled, this, &InterferencePanel::drawinter);
     connect(measurecb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
+    connect(sbt, &QPushButton::clicked, this, &InterferencePanel::sbtClick);
+    connect(timeron, &QCheckBox::toggled, this, &InterferencePanel::timeronClick);
+    connect(Timer1, &QTimer::timeout, this, &InterferencePanel::Timer1Timer);
+    connect(timerate, &QScrollBar::valueChanged, this, &InterferencePanel::timerateChange);
     connect(bicb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
 }
 

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
-#include "scripted_dialogs.h"
+#include "started_window.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -19,38 +19,6 @@
 #include <memory>
 
 using namespace wave;
-
-namespace {
-
-struct Started {
-    ScriptedDialogs dialogs;
-    TInterference window;
-
-    explicit Started(const QString &name) : window(name, dialogs)
-    {
-        window.show();
-        window.FormActivate();
-    }
-    InterferencePanel &panel() { return *window.Varying; }
-};
-
-// A choice from the list's drop-down, as the user makes it.
-void choose(QComboBox *list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-int countPixels(const QImage &image, QRgb colour)
-{
-    int found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += image.pixel(x, y) == colour;
-    return found;
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT

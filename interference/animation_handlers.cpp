@@ -1,0 +1,50 @@
+#include "interference/interference_panel.h"
+#include "view/shared_state.h"
+#include "view/wave_view.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace wave {
+
+void InterferencePanel::sbtClick()
+{
+    timeron->toggle();
+    if (timeron->isChecked()) {
+        sbt->setText(QStringLiteral("&Stop Waves"));
+    } else {
+        view_.mim1->hide();
+        view_.mim2->hide();
+        sbt->setText(QStringLiteral("&Start Waves"));
+    }
+}
+
+void InterferencePanel::timeronClick()
+{
+    if (Timer1->isActive()) {
+        Timer1->stop();
+    } else {
+        Timer1->start();
+        // the average band starts afresh with the motion
+        state_.clearBand();
+    }
+    state_.bandpeak = 0.0;
+    state_.pointerHeld = false;
+}
+
+void InterferencePanel::Timer1Timer()
+{
+    // Hidden sources move on too, so they come back in step with the others.
+    for (TaggedScrollBar *wavelength : {C1space, c2space, c3space})
+        wavelength->tag = (wavelength->tag + 1) % (2 * wavelength->value());
+    drawinter();
+}
+
+void InterferencePanel::timerateChange()
+{
+    Timer1->setInterval((timerate->maximum() - timerate->value() + 1) * 20);
+}
+
+} // namespace wave

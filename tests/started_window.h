@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "interference/interference_panel.h"
+#include "scripted_dialogs.h"
+
+#include <QComboBox>
+#include <QImage>
+
+namespace wave {
+
+// The main window as the program starts it, under the given program name.
+struct Started {
+    ScriptedDialogs dialogs;
+    TInterference window;
+
+    explicit Started(const QString &name) : window(name, dialogs)
+    {
+        window.show();
+        window.FormActivate();
+    }
+    InterferencePanel &panel() { return *window.Varying; }
+};
+
+// A choice from the list's drop-down, as the user makes it.
+inline void choose(QComboBox *list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+inline int countPixels(const QImage &image, QRgb colour)
+{
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found += image.pixel(x, y) == colour;
+    return found;
+}
+
+} // namespace wave
