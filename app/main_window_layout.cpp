@@ -108,8 +108,11 @@ void TInterference::buildMenus()
     Experiments1->setObjectName(QStringLiteral("Experiments1"));
     TwopointInterference1 =
         item(Experiments1, "TwopointInterference1", QStringLiteral("&Two Point Interference"));
+    connect(TwopointInterference1, &QAction::triggered, Varying,
+            &InterferencePanel::TwopointInterference1Click);
     nodepath1 = Varying->nodepath1;
     View1->addAction(nodepath1);
+    connect(nodepath1, &QAction::triggered, Varying, &InterferencePanel::nodepath1Click);
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -134,10 +137,9 @@ void TInterference::buildMenus()
     }
     Panel1->water->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    // Printing, copying, the user name, the experiments and the practice window are
-    // not wired yet.
+    // Printing, copying, the user name and the practice window are not wired yet.
     for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1,
-                           TwopointInterference1, MeasurementPractice1, Print3, Copy3})
+                           MeasurementPractice1, Print3, Copy3})
         later->setEnabled(false);
 }
 

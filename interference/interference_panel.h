@@ -90,6 +90,8 @@ public:
     void timeronClick();
     void Timer1Timer();
     void timerateChange();
+    void nodepath1Click();
+    void TwopointInterference1Click();
 
 private:
     void buildWavelengthsPage(QWidget *page);

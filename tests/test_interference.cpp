@@ -1,8 +1,12 @@
 #include "started_window.h"
 #include "view/wave_view.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +21,7 @@ private slots:
     void timeFactorSetsTheInterval();
     void runningWavesKeepTicking();
     void deactivationStopsTheWaves();
+    void twoPointExperimentRestoresTheStandardSetUp();
 };
 
 void InterferenceTest::startAndStopTheWaves()
@@ -102,6 +107,46 @@ void InterferenceTest::deactivationStopsTheWaves()
     QVERIFY(!panel.timeron->isChecked());
     QVERIFY(!panel.Timer1->isActive());
     QCOMPARE(panel.sbt->text(), QStringLiteral("&Start Waves"));
+}
+
+void InterferenceTest::twoPointExperimentRestoresTheStandardSetUp()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    started.window.nodepath1->setChecked(true);
+    panel.measurecb->setChecked(true);
+    panel.bicb->setChecked(true);
+    panel.perc->setValue(20);
+    panel.unlocked->setChecked(true);
+    panel.C1space->setValue(30);
+    panel.c2space->setValue(7);
+    choose(panel.Numpoints, 2);
+    panel.Smooth->setValue(133);
+    panel.Showscreen->setChecked(true);
+    panel.addinter->setChecked(true);
+    panel.sbtClick();
+    panel.setPage(2);
+
+    started.window.TwopointInterference1->trigger();
+
+    QCOMPARE(panel.pageIndex(), 0);
+    QVERIFY(!started.window.nodepath1->isChecked());
+    QVERIFY(started.window.nodepath1->isEnabled());
+    QCOMPARE(panel.perc->value(), 0);
+    QVERIFY(panel.locked->isChecked());
+    for (QScrollBar *wavelength : {panel.C1space, panel.c2space, panel.c3space})
+        QCOMPARE(wavelength->value(), 15);
+    QCOMPARE(panel.Numpoints->currentText(), QStringLiteral("2"));
+    QCOMPARE(panel.fraction->currentText(), QStringLiteral("2"));
+    QCOMPARE(panel.Smooth->value(), 60);
+    QCOMPARE(panel.Label1->text(), QStringLiteral("Actual Separation: 60"));
+    QVERIFY(!panel.timeron->isChecked());
+    QVERIFY(!panel.Timer1->isActive());
+    for (QCheckBox *box : {panel.Showscreen, panel.addinter, panel.measurecb, panel.bicb})
+        QVERIFY(!box->isChecked());
+    QVERIFY(panel.opgb->isEnabled());
+    QVERIFY(started.window.Panel1->center2->isVisible());
+    QVERIFY(!started.window.Panel1->center3->isVisible());
 }
 
 QTEST_MAIN(InterferenceTest)
