@@ -1,0 +1,108 @@
+// The animation with every overlay on, measured over real time or over many ticks.
+//   bench_animation rate [seconds]  ticks delivered per second at the fastest interval and
+//                                   the share of one core the process used meanwhile
+//   bench_animation soak [ticks]    that many ticks back to back; the resident memory after
+//                                   the first and the last tenth of them
+#include "app/main_window.h"
+#include "interference/interference_panel.h"
+#include "platform/dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+using namespace wave;
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+long residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void everythingOn(TInterference &window)
+{
+    InterferencePanel &panel = *window.Varying;
+    for (QCheckBox *box :
+         {panel.Showscreen, panel.addinter, panel.Hdetailcb, panel.measurecb, panel.bicb})
+        box->setChecked(true);
+    window.nodepath1->setChecked(true);
+    panel.nodepath1Click();
+    panel.timerate->setValue(panel.timerate->maximum());
+}
+
+int rate(QApplication &app, TInterference &window, double seconds)
+{
+    InterferencePanel &panel = *window.Varying;
+    int ticks = 0;
+    QObject::connect(panel.Timer1, &QTimer::timeout, [&] { ++ticks; });
+    panel.sbtClick();
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, &QApplication::quit);
+    app.exec();
+    const double elapsed = double(wall.elapsed()) / 1000.0;
+    std::printf("interval %d ms: %d ticks in %.2f s = %.1f ticks/s (ideal %.1f), CPU %.0f%%\n",
+                panel.Timer1->interval(), ticks, elapsed, ticks / elapsed,
+                1000.0 / panel.Timer1->interval(), 100.0 * (cpuSeconds() - cpuBefore) / elapsed);
+    return 0;
+}
+
+int soak(TInterference &window, long ticks)
+{
+    InterferencePanel &panel = *window.Varying;
+    const long tenth = ticks / 10;
+    long early = 0;
+    for (long tick = 1; tick <= ticks; ++tick) {
+        panel.Timer1Timer();
+        if (tick % 100 == 0)
+            QApplication::processEvents();
+        if (tick == tenth)
+            early = residentKiB();
+    }
+    const long late = residentKiB();
+    std::printf("%ld ticks: resident %ld KiB after %ld, %ld KiB after %ld (growth %ld KiB)\n",
+                ticks, early, tenth, late, ticks, late - early);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("rate");
+    QtDialogs dialogs;
+    TInterference window(QStringLiteral("Rundique"), dialogs);
+    window.show();
+    window.FormActivate();
+    everythingOn(window);
+    if (mode == QLatin1String("rate"))
+        return rate(app, window, argc > 2 ? std::atof(argv[2]) : 10.0);
+    if (mode == QLatin1String("soak"))
+        return soak(window, argc > 2 ? std::atol(argv[2]) : 100000);
+    std::fprintf(stderr, "usage: bench_animation rate [seconds] | soak [ticks]\n");
+    return 2;
+}
