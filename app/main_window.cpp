@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -120,6 +121,13 @@ void TInterference::About1Click()
 
 bool TInterference::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ContextMenu && watched == Panel1->water) {
+        // The mouse's menu request is answered on the button's release instead.
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() != QContextMenuEvent::Mouse)
+            printtry->popup(request->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::MouseMove) {
         // Only moves over the panel's own background count, not those passed up by a child.
         const auto *panel = static_cast<QWidget *>(watched);

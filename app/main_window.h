@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/product.h"
+#include "view/pointer.h"
 #include "view/shared_state.h"
 
 #include <QMainWindow>
@@ -23,7 +24,7 @@ class WaveView;
 // The main window: the wave view above, the chosen product's controls below, the menus.
 // It chooses the product from the name it was started under at every activation and is
 // the one mediator between the products' panels.
-class TInterference : public QMainWindow {
+class TInterference : public QMainWindow, private PointerHost {
     Q_OBJECT
 public:
     TInterference(const QString &programName, Dialogs &dialogs);
@@ -61,6 +62,19 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The pointer on the wave view.
+    PointerControls controls() const override;
+    void placeMeasurePoint(int X, int Y) override;
+    void drawinter() override;
+    void lrbt() override;
+    void refractbttry() override;
+    void opening() override;
+    void setCaption(MeasureLabel label, const QString &text) override;
+    void showSelection(const QRect &frame) override;
+    bool selectionShown() const override;
+    void finishSelection() override;
+    void connectPointer();
+
     void buildPanels();
     void buildMenus();
     void FormCreate();

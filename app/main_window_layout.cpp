@@ -85,6 +85,7 @@ void TInterference::buildPanels()
         watched->installEventFilter(this);
     }
     interpl->installEventFilter(this);
+    connectPointer();
 }
 
 void TInterference::buildMenus()
@@ -135,7 +136,6 @@ void TInterference::buildMenus()
         action->setShortcutContext(Qt::WidgetShortcut);
         Panel1->water->addAction(action);
     }
-    Panel1->water->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // Printing, copying, the user name and the practice window are not wired yet.
     for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1,

@@ -143,7 +143,9 @@ void InterferencePanel::buildMeasurementsPage(QWidget *page)
     bisectlb = label(dgb, "bisectlb", QStringLiteral("Width from CL: 0"), {160, 38, 150, 18});
     centerlb = label(dgb, "centerlb", QStringLiteral("Along CL: 0"), {160, 60, 150, 18});
     bianglelb = label(dgb, "bianglelb", QStringLiteral("Bisector Angle: 0"), {160, 82, 130, 18});
-    bideglb = label(dgb, "bideglb", QStringLiteral("o"), {290, 78, 10, 12});
+    bianglelb->adjustSize();
+    bideglb = label(dgb, "bideglb", QStringLiteral("o"),
+                    {bianglelb->x() + bianglelb->width(), 78, 10, 12});
     Label16 = label(page, "Label16", QStringLiteral("Note: Use Only with 2 Point Sources"),
                     {6, 118, 300, 18});
 }

@@ -86,6 +86,9 @@ public:
     void fractionEnter();
     void SmoothChange();
     void measurecbClick();
+    void screenrbClick();
+    // Moves the measure point for a press at the view point (X, Y), writes the page.
+    void placeMeasurePoint(int X, int Y);
     void sbtClick();
     void timeronClick();
     void Timer1Timer();

@@ -63,6 +63,11 @@ void InterferencePanel::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &InterferencePanel::Timer1Timer);
     connect(timerate, &QScrollBar::valueChanged, this, &InterferencePanel::timerateChange);
     connect(bicb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
+    for (QRadioButton *where : {screenrb, anyrb})
+        connect(where, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                screenrbClick();
+        });
 }
 
 int InterferencePanel::sourceCount() const

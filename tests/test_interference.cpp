@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -22,6 +23,8 @@ private slots:
     void runningWavesKeepTicking();
     void deactivationStopsTheWaves();
     void twoPointExperimentRestoresTheStandardSetUp();
+    void pressesPlaceTheMeasurePoint();
+    void measurePointOnTheBand();
 };
 
 void InterferenceTest::startAndStopTheWaves()
@@ -147,6 +150,70 @@ void InterferenceTest::twoPointExperimentRestoresTheStandardSetUp()
     QVERIFY(panel.opgb->isEnabled());
     QVERIFY(started.window.Panel1->center2->isVisible());
     QVERIFY(!started.window.Panel1->center3->isVisible());
+}
+
+void InterferenceTest::pressesPlaceTheMeasurePoint()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    ImageView *water = started.window.Panel1->water;
+    ShapeLayer *dissh = started.window.Panel1->dissh;
+
+    // without a measuring mode a press moves nothing
+    QTest::mouseClick(water, Qt::LeftButton, {}, QPoint(100, 200));
+    QCOMPARE(dissh->pos(), QPoint(384, 80));
+    QCOMPARE(started.window.state.clickPhase, 1); // but every release counts
+
+    panel.measurecb->setChecked(true);
+    QTest::mousePress(water, Qt::LeftButton, {}, QPoint(100, 200));
+    QCOMPARE(dissh->pos(), QPoint(112, 212));
+    QCOMPARE(panel.d1lb->text(), QStringLiteral("From Left Point: 255"));
+    QCOMPARE(panel.d2lb->text(), QStringLiteral("From Right Point: 307"));
+    QCOMPARE(panel.changelb->text(), QStringLiteral("Path Difference: 52"));
+    QCOMPARE(panel.bisectlb->text(), QStringLiteral("Width from CL: 242"));
+    QCOMPARE(panel.centerlb->text(), QStringLiteral("Along CL: 143"));
+    QCOMPARE(panel.bianglelb->text(), QStringLiteral("Bisector Angle: 59"));
+    QCOMPARE(panel.bideglb->x(), panel.bianglelb->geometry().right() + 1);
+    QVERIFY(started.window.state.pointerHeld);
+    QTest::mouseRelease(water, Qt::LeftButton, {}, QPoint(100, 200));
+    QCOMPARE(started.window.state.clickPhase, 2);
+    QVERIFY(started.window.state.pointerHeld); // the interference product keeps it
+
+    // the red line from the left source at (312, 343) now runs to the point at (100, 200)
+    panel.colourbx->setChecked(false);
+    const QImage &picture = water->image();
+    int redColumns = 0; // rings crossing the line cover a few of its pixels
+    for (int x = 110; x < 300; ++x) {
+        const int y = 343 - (312 - x) * 143 / 212;
+        bool red = false;
+        for (int dy = -2; dy <= 2; ++dy)
+            red |= picture.pixel(x, y + dy) == colour::red;
+        redColumns += red;
+    }
+    QVERIFY(redColumns > 170);
+
+    // the right button measures too, and its menu opens as it comes up
+    QTest::mousePress(water, Qt::RightButton, {}, QPoint(705, 400 - 14));
+    QCOMPARE(dissh->pos(), QPoint(706, 354)); // clamped right and above the sources' row
+    QTest::mouseRelease(water, Qt::RightButton, {}, QPoint(705, 400 - 14));
+    QCOMPARE(started.window.state.clickPhase, 0);
+    QTRY_VERIFY(started.window.printtry->isVisible());
+    started.window.printtry->close();
+}
+
+void InterferenceTest::measurePointOnTheBand()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    ShapeLayer *dissh = started.window.Panel1->dissh;
+    panel.bicb->setChecked(true);
+    panel.screenrb->setChecked(true);
+    QCOMPARE(dissh->y(), started.window.Panel1->screenpos->y() - 1);
+    QVERIFY(panel.addinter->isChecked());
+    // on the band a press changes only the point's x
+    const int onBand = dissh->y();
+    QTest::mouseClick(started.window.Panel1->water, Qt::LeftButton, {}, QPoint(50, 300));
+    QCOMPARE(dissh->pos(), QPoint(62, onBand));
 }
 
 QTEST_MAIN(InterferenceTest)

@@ -56,6 +56,10 @@ WaveView::WaveView(QWidget *parent)
     mim1->setObjectName(QStringLiteral("mim1"));
     screenpos->setObjectName(QStringLiteral("screenpos"));
     screenpos->setGeometry(viewOffset, viewOffset + 20, viewWidth, 2);
+    // The pointer measures on the picture wherever it is pressed, over a layer or not.
+    for (QWidget *layer : std::initializer_list<QWidget *>{mim2, Center1, center2, center3, dissh,
+                                                           copyshape, mim1, screenpos})
+        layer->setAttribute(Qt::WA_TransparentForMouseEvents);
     movescreen->setObjectName(QStringLiteral("movescreen"));
     movescreen->setGeometry(706, 16, 17, 251);
     movescreen->setRange(0, 200);
