@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPoint>
 #include <QRgb>
 
 #include <array>
 #include <vector>
 
 namespace wave {
+
+class Canvas;
 
 // What the node path is worked out from: the two source markers and two controls.
 struct NodePathParams {
@@ -23,7 +26,7 @@ struct NodeCurve {
     double c; // path difference in wavelengths
     double e; // eccentricity, always above 1
     double semiLatus;
-    double theta0; // the first multiple of 0.01 past the asymptote
+    double theta0; // the first of the angles 0, 0.01, 0.02, ... past the asymptote
     QRgb colour;
 };
 
@@ -31,5 +34,22 @@ struct NodeCurve {
 using NodeCurves = std::array<std::vector<NodeCurve>, 2>;
 
 NodeCurves nodePathCurves(const NodePathParams &params);
+
+// Where the curves go: the wave view draws them at scale 1 from the ring centres and stops
+// at the source row; a page scales them and draws each whole branch, both halves.
+struct NodePathPlacement {
+    std::array<QPoint, 2> origins; // left and right source
+    double scale = 1.0;
+    bool wholeBranch = false;
+};
+
+NodePathPlacement screenPlacement(const NodePathParams &params);
+
+// Draws the curves with a solid 1-pixel pen in each curve's colour, and leaves the brush
+// solid for the band drawn over them.
+void drawNodePath(Canvas &canvas, const NodeCurves &curves, const NodePathPlacement &placement);
+
+// The wave view's node path.
+void drawNodePath(Canvas &canvas, const NodePathParams &params);
 
 } // namespace wave
