@@ -1,0 +1,388 @@
+#include "interference/band.h"
+#include "platform/bitmap_canvas.h"
+#include "recording_canvas.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+using namespace wave;
+
+Q_DECLARE_METATYPE(wave::BandSource)
+
+namespace {
+
+using Sums = std::array<double, 800>;
+
+BandSource source(int x, double amplitude, int P, int T = 0)
+{
+    return {x, amplitude, P, T};
+}
+
+QImage whiteView()
+{
+    QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+    image.fill(colour::white);
+    return image;
+}
+
+// Two sources of half-wavelength 10, 30 apart: ring centres at view x 327 and 357, so
+// their band columns are 328 and 358 with the midpoint at 343. With the band at yb = 81
+// the line lies 240 pixels above the sources, and column 428 is 260 and 250 pixels from
+// them: half a wavelength apart.
+BandParams matchedPair()
+{
+    FieldParams field;
+    field.S = 30;
+    field.P = {10, 10, 10};
+    BandParams params;
+    params.sources = bandSources(field, {10, 10, 10});
+    params.bandTop = 81;
+    return params;
+}
+
+bool rowIs(const QImage &image, int y, int from, const std::function<QRgb(int)> &colourAt)
+{
+    for (int x = from; x < image.width(); ++x) {
+        if (image.pixel(x, y) != colourAt(x))
+            return false;
+    }
+    return true;
+}
+
+// One letter a view row: 'k' all black, 'w' untouched, 'i' the instantaneous strip, 'a' the
+// average strip (which leaves column 0 alone), '?' anything else.
+QString describeRows(const QImage &image, int rows, const std::function<QRgb(int)> &instant,
+                     const std::function<QRgb(int)> &average)
+{
+    QString text;
+    for (int y = 0; y < rows; ++y) {
+        if (rowIs(image, y, 0, [](int) { return colour::black; }))
+            text += 'k';
+        else if (rowIs(image, y, 0, [](int) { return colour::white; }))
+            text += 'w';
+        else if (rowIs(image, y, 0, instant))
+            text += 'i';
+        else if (image.pixel(0, y) == colour::black && rowIs(image, y, 1, average))
+            text += 'a';
+        else
+            text += '?';
+    }
+    return text;
+}
+
+// The rows from the view's top down to just past the band line: blanked rows, the strip's
+// upper and lower halves, then the untouched line rows.
+QString layout(int yb, char upper, char lower)
+{
+    return QString(yb, 'k') + QString(10, upper) + QString(10, lower) + "ww";
+}
+
+} // namespace
+
+class BandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sourcesSitOnePixelRightOfTheRingCentres();
+    void displacementIsTheMeanOfCosineTerms_data();
+    void displacementIsTheMeanOfCosineTerms();
+    void levelsAreTruncated_data();
+    void levelsAreTruncated();
+    void matchedPairOverAPeriod();
+    void weakSourceCapsTheInstantaneousLevel();
+    void stripLayouts_data();
+    void stripLayouts();
+    void averageIsRelativeToTheStrongestViewColumn();
+    void averageWithoutDisplacementIsBlack();
+    void mapStrokes_data();
+    void mapStrokes();
+    void mapBlockFootprint_data();
+    void mapBlockFootprint();
+};
+
+void BandTest::sourcesSitOnePixelRightOfTheRingCentres()
+{
+    FieldParams field;
+    field.n = 3;
+    field.S = 60;
+    field.P = {15, 20, 25};
+    field.T = {1, 2, 3};
+    // markers at frame lefts 294, 354, 414; ring centres 2 pixels in, band columns 3
+    const std::array<BandSource, 3> sources = bandSources(field, {10, 5, 1});
+    const int xs[] = {283, 343, 403};
+    const double amplitudes[] = {1.0, 0.5, 0.1};
+    for (std::size_t k = 0; k < 3; ++k) {
+        QCOMPARE(sources[k].x, xs[k]);
+        QCOMPARE(sources[k].amplitude, amplitudes[k]);
+        QCOMPARE(sources[k].P, field.P[k]);
+        QCOMPARE(sources[k].T, field.T[k]);
+    }
+}
+
+void BandTest::displacementIsTheMeanOfCosineTerms_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<BandSource>("first");
+    QTest::addColumn<BandSource>("second");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<double>("u");
+    const BandSource far = source(5000, 1.0, 15);
+    // a whole wavelength away: a crest; half of one: a trough; three quarters: a node
+    QTest::newRow("crest") << 1 << source(100, 1.0, 15) << far << 100 << 30 << 1.0;
+    QTest::newRow("trough") << 1 << source(100, 1.0, 15) << far << 100 << 15 << -1.0;
+    QTest::newRow("node") << 1 << source(100, 1.0, 10) << far << 100 << 15 << 0.0;
+    QTest::newRow("3-4-5 distance") << 1 << source(140, 1.0, 25) << far << 100 << 30 << 1.0;
+    QTest::newRow("to the left, below") << 1 << source(60, 1.0, 25) << far << 100 << -30 << 1.0;
+    QTest::newRow("offset moves a crest out")
+        << 1 << source(100, 1.0, 15, 15) << far << 100 << 30 << -1.0;
+    QTest::newRow("amplitude scales") << 1 << source(100, 0.3, 15) << far << 100 << 30 << 0.3;
+    QTest::newRow("mean of two crests")
+        << 2 << source(100, 1.0, 15) << source(100, 0.5, 15) << 100 << 30 << 0.75;
+    QTest::newRow("crest and trough cancel")
+        << 2 << source(100, 1.0, 15) << source(100, 1.0, 15, 15) << 100 << 30 << 0.0;
+}
+
+void BandTest::displacementIsTheMeanOfCosineTerms()
+{
+    QFETCH(int, n);
+    QFETCH(BandSource, first);
+    QFETCH(BandSource, second);
+    QFETCH(int, x);
+    QFETCH(int, dy);
+    QFETCH(double, u);
+    BandParams params;
+    params.n = n;
+    params.sources = {first, second, source(0, 1.0, 2)};
+    QVERIFY(std::abs(displacement(params, x, dy) - u) < 1e-12);
+}
+
+void BandTest::levelsAreTruncated_data()
+{
+    QTest::addColumn<double>("v");
+    QTest::addColumn<bool>("blackAndWhite");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("full") << 1.0 << false << rgb(255, 0, 0);
+    QTest::newRow("full, negative") << -1.0 << false << rgb(255, 0, 0);
+    QTest::newRow("half is cut to 127") << 0.5 << false << rgb(127, 0, 0);
+    QTest::newRow("just under full") << -0.999 << false << rgb(254, 0, 0);
+    QTest::newRow("nothing") << 0.0 << false << rgb(0, 0, 0);
+    QTest::newRow("grey") << -0.5 << true << rgb(127, 127, 127);
+    QTest::newRow("white") << 1.0 << true << rgb(255, 255, 255);
+}
+
+void BandTest::levelsAreTruncated()
+{
+    QFETCH(double, v);
+    QFETCH(bool, blackAndWhite);
+    QFETCH(QRgb, colour);
+    QCOMPARE(bandColour(v, blackAndWhite), colour);
+}
+
+void BandTest::matchedPairOverAPeriod()
+{
+    BandParams params = matchedPair();
+    params.instantaneous = true;
+    params.average = true;
+    const int yb = params.bandTop;
+    QCOMPARE(params.markerTop - bandLineTop(yb), 240);
+
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    Sums bandsum{};
+    double bandpeak = 0.0;
+    for (int tick = 0; tick < 20; ++tick) {
+        drawBand(view, params, bandsum, bandpeak);
+        QCOMPARE(image.pixel(428, yb + 10), colour::black);
+        for (BandSource &s : params.sources)
+            s.T = (s.T + 1) % (2 * s.P);
+    }
+    // the midpoint column is the strongest: full red; the cancelling one stays black
+    QCOMPARE(bandpeak, bandsum[343]);
+    QCOMPARE(image.pixel(343, yb), rgb(255, 0, 0));
+    QVERIFY(qRed(image.pixel(342, yb)) < 255 && qRed(image.pixel(344, yb)) < 255);
+    QCOMPARE(image.pixel(428, yb), colour::black);
+    QVERIFY(bandsum[428] < 1e-12);
+}
+
+void BandTest::weakSourceCapsTheInstantaneousLevel()
+{
+    BandParams params;
+    params.n = 1;
+    params.sources[0] = source(343, 0.5, 15);
+    params.instantaneous = true;
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    Sums bandsum{};
+    double bandpeak = 0.0;
+    drawBand(view, params, bandsum, bandpeak);
+    int brightest = 0;
+    for (int x = 0; x < viewWidth; ++x)
+        brightest = std::max(brightest, qRed(image.pixel(x, params.bandTop + 5)));
+    QCOMPARE(brightest, 127);
+}
+
+void BandTest::stripLayouts_data()
+{
+    QTest::addColumn<bool>("instantaneous");
+    QTest::addColumn<bool>("average");
+    QTest::addColumn<bool>("blackAndWhite");
+    QTest::addColumn<int>("yb");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("instantaneous") << true << false << false << 30 << layout(30, 'i', 'i');
+    QTest::newRow("average") << false << true << false << 30 << layout(30, 'a', 'a');
+    QTest::newRow("both") << true << true << false << 30 << layout(30, 'a', 'i');
+    QTest::newRow("neither: only blanked") << false << false << false << 30 << layout(30, 'k', 'k');
+    QTest::newRow("both, grey") << true << true << true << 30 << layout(30, 'a', 'i');
+    QTest::newRow("band at the top") << true << true << false << 0 << layout(0, 'a', 'i');
+    QTest::newRow("band lowest") << true << false << false << 200 << layout(200, 'i', 'i');
+}
+
+void BandTest::stripLayouts()
+{
+    QFETCH(bool, instantaneous);
+    QFETCH(bool, average);
+    QFETCH(bool, blackAndWhite);
+    QFETCH(int, yb);
+    QFETCH(QString, rows);
+
+    BandParams params;
+    params.sources = {source(313, 1.0, 15), source(373, 0.5, 15), source(0, 1.0, 15)};
+    params.bandTop = yb;
+    params.instantaneous = instantaneous;
+    params.average = average;
+    params.blackAndWhite = blackAndWhite;
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    view.pen() = Pen{colour::red, 1, PenStyle::Dot}; // as the last ring may leave it
+    view.brush() = Brush{colour::black, BrushStyle::Clear};
+    Sums bandsum{};
+    double bandpeak = 0.0;
+    drawBand(view, params, bandsum, bandpeak);
+
+    const int dy = params.markerTop - bandLineTop(yb);
+    const auto instant = [&](int x) {
+        return bandColour(displacement(params, x, dy), blackAndWhite);
+    };
+    const auto averaged = [&](int x) {
+        return bandColour(bandsum[std::size_t(x)] / bandpeak, blackAndWhite);
+    };
+    QCOMPARE(describeRows(image, yb + 22, instant, averaged), rows);
+    if (blackAndWhite) {
+        const QRgb pixel = image.pixel(343, yb + 15);
+        QVERIFY(qRed(pixel) > 0 && qRed(pixel) == qGreen(pixel) && qRed(pixel) == qBlue(pixel));
+    }
+}
+
+void BandTest::averageIsRelativeToTheStrongestViewColumn()
+{
+    BandParams params = matchedPair();
+    params.average = true;
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    Sums bandsum{};
+    bandsum[710] = 100.0; // beyond the view's columns: neither counted nor changed
+    double bandpeak = 0.0;
+    drawBand(view, params, bandsum, bandpeak);
+
+    QCOMPARE(bandsum[710], 100.0);
+    const auto strongest = std::max_element(bandsum.begin(), bandsum.begin() + viewWidth + 1);
+    QCOMPARE(bandpeak, *strongest);
+    QVERIFY(bandpeak > 0.5 && bandpeak <= 1.0);
+    const int x = int(strongest - bandsum.begin());
+    QCOMPARE(image.pixel(x, params.bandTop + 19), rgb(255, 0, 0));
+}
+
+void BandTest::averageWithoutDisplacementIsBlack()
+{
+    BandParams params = matchedPair();
+    params.sources[0].amplitude = 0.0;
+    params.sources[1].amplitude = 0.0;
+    params.average = true;
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    Sums bandsum{};
+    double bandpeak = 1.0;
+    drawBand(view, params, bandsum, bandpeak);
+
+    QCOMPARE(bandpeak, 0.0);
+    QVERIFY(std::all_of(bandsum.begin(), bandsum.end(), [](double s) { return s == 0.0; }));
+    for (int y = 0; y < params.bandTop + bandStripRows; ++y)
+        QVERIFY(rowIs(image, y, 0, [](int) { return colour::black; }));
+}
+
+void BandTest::mapStrokes_data()
+{
+    QTest::addColumn<bool>("highDetail");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("high detail") << true << 178;
+    QTest::newRow("first column only") << false << 1;
+}
+
+void BandTest::mapStrokes()
+{
+    QFETCH(bool, highDetail);
+    QFETCH(int, columns);
+    BandParams params = matchedPair();
+    params.highDetail = highDetail;
+    RecordingCanvas map;
+    drawDetailMap(map, params);
+
+    const auto lines = map.only(RecordingCanvas::Op::Line);
+    QCOMPARE(int(lines.size()), 51 * columns);
+    QCOMPARE(int(map.calls.size()), 51 * columns);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const int i = int(k) % columns, j = int(k) / columns;
+        QCOMPARE(lines[k].args, (std::vector<int>{4 * i, 4 * j, 4 * i + 4, 4 * j + 4}));
+        QCOMPARE(lines[k].pen.width, 4);
+        QCOMPARE(lines[k].pen.style, PenStyle::Solid);
+    }
+}
+
+void BandTest::mapBlockFootprint_data()
+{
+    QTest::addColumn<int>("mapTop");
+    QTest::addColumn<int>("j");
+    QTest::addColumn<bool>("blackAndWhite");
+    // One source at column 200 with half-wavelength 47: the block (50, j) whose top-left
+    // corner lies 141 = 3 P above the source sits on a trough, full brightness; the blocks
+    // around it come short of it.
+    QTest::newRow("under the band at yb = 80") << bandLineTop(80) << 25 << false;
+    QTest::newRow("in grey") << bandLineTop(80) << 25 << true;
+    QTest::newRow("last row, cut by the image") << viewOffset << 50 << false;
+}
+
+void BandTest::mapBlockFootprint()
+{
+    QFETCH(int, mapTop);
+    QFETCH(int, j);
+    QFETCH(bool, blackAndWhite);
+    BandParams params;
+    params.n = 1;
+    params.sources[0] = source(200, 1.0, 47);
+    params.mapTop = mapTop;
+    params.highDetail = true;
+    params.blackAndWhite = blackAndWhite;
+    QCOMPARE(params.markerTop - 4 * j - mapTop, 141);
+    QImage image(mapWidth, mapHeight, QImage::Format_RGB32);
+    image.fill(colour::white);
+    BitmapCanvas map(image);
+    drawDetailMap(map, params);
+
+    // The 4-pixel pen reaches a pixel above and left of the stroke, and later blocks cover
+    // the stroke's lower right, so each block shows on a 4 x 4 square shifted up and left.
+    const QRgb full = bandColour(1.0, blackAndWhite);
+    const QRect shown(199, 4 * j - 1, 4, 4);
+    for (int y = shown.top() - 1; y <= std::min(shown.bottom() + 1, mapHeight - 1); ++y) {
+        for (int x = shown.left() - 1; x <= shown.right() + 1; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            QVERIFY2(shown.contains(x, y) ? pixel == full : pixel != full && pixel != colour::white,
+                     qPrintable(QString("pixel %1, %2").arg(x).arg(y)));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(BandTest)
+#include "test_band.moc"
