@@ -14,6 +14,7 @@ class QTimer;
 
 namespace wave {
 
+struct BandParams;
 struct FieldParams;
 struct SharedState;
 class WaveView;
@@ -70,6 +71,9 @@ public:
 
     int sourceCount() const;
     FieldParams fieldParams() const;
+    BandParams bandParams() const;
+    // The instantaneous or the average strip is on.
+    bool bandShown() const;
 
     // The field renderer: redraws the whole wave view from the controls.
     void drawinter();
@@ -87,6 +91,11 @@ public:
     void SmoothChange();
     void measurecbClick();
     void screenrbClick();
+    // The band redraw: the detail map into its hidden buffer, then the band over the view.
+    void screenbtClick();
+    void ShowscreenClick();
+    void movescreenChange();
+    void BandWClick();
     // Moves the measure point for a press at the view point (X, Y), writes the page.
     void placeMeasurePoint(int X, int Y);
     void sbtClick();
@@ -94,6 +103,8 @@ public:
     void Timer1Timer();
     void timerateChange();
     void nodepath1Click();
+    // The node path over the rings, on the surface the field was last drawn on.
+    void nodepathbtClick();
     void TwopointInterference1Click();
 
 private:

@@ -1,5 +1,6 @@
 #include "interference/field_renderer.h"
 #include "interference/interference_panel.h"
+#include "interference/node_path.h"
 #include "interference/source_logic.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
@@ -58,6 +59,11 @@ void InterferencePanel::connectHandlers()
     connect(Smooth, &QScrollBar::valueChanged, this, &InterferencePanel::SmoothChange);
     connect(colourbx, &QCheckBox::toggled, this, &InterferencePanel::drawinter);
     connect(measurecb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
+    for (QCheckBox *band : {Showscreen, addinter, Hdetailcb})
+        connect(band, &QCheckBox::toggled, this, &InterferencePanel::ShowscreenClick);
+    connect(BandW, &QCheckBox::toggled, this, &InterferencePanel::BandWClick);
+    connect(view_.movescreen, &QScrollBar::valueChanged, this,
+            &InterferencePanel::movescreenChange);
     connect(sbt, &QPushButton::clicked, this, &InterferencePanel::sbtClick);
     connect(timeron, &QCheckBox::toggled, this, &InterferencePanel::timeronClick);
     connect(Timer1, &QTimer::timeout, this, &InterferencePanel::Timer1Timer);
@@ -102,7 +108,18 @@ void InterferencePanel::drawinter()
     }
     drawField(view_.canvas(), params);
     state_.wavecanvas = &view_.canvas();
+    if (nodepath1->isEnabled() && nodepath1->isChecked())
+        nodepathbtClick();
+    if (bandShown() || Hdetailcb->isChecked())
+        screenbtClick();
     view_.water->update();
+}
+
+void InterferencePanel::nodepathbtClick()
+{
+    drawNodePath(*state_.wavecanvas,
+                 NodePathParams{view_.Center1->x(), view_.center2->x(), view_.Center1->y(),
+                                C1space->value(), perc->value()});
 }
 
 void InterferencePanel::resetPhaseOffsets()

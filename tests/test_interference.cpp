@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace wave;
 
 class InterferenceTest : public QObject {
@@ -25,6 +27,10 @@ private slots:
     void twoPointExperimentRestoresTheStandardSetUp();
     void pressesPlaceTheMeasurePoint();
     void measurePointOnTheBand();
+    void bandStripsFollowTheirBoxes();
+    void detailMapAlternatesAndHides();
+    void movingTheBandStartsTheAverageAfresh();
+    void nodePathOnlyForTwoMatchedSources();
 };
 
 void InterferenceTest::startAndStopTheWaves()
@@ -214,6 +220,139 @@ void InterferenceTest::measurePointOnTheBand()
     const int onBand = dissh->y();
     QTest::mouseClick(started.window.Panel1->water, Qt::LeftButton, {}, QPoint(50, 300));
     QCOMPARE(dissh->pos(), QPoint(62, onBand));
+}
+
+namespace {
+
+// The colours of one column of the view over the given rows.
+QList<QRgb> column(const QImage &image, int x, int fromRow, int toRow)
+{
+    QList<QRgb> colours;
+    for (int y = fromRow; y <= toRow; ++y)
+        colours << (image.pixel(x, y) & 0xffffff);
+    return colours;
+}
+
+bool allEqual(const QList<QRgb> &colours)
+{
+    return std::all_of(colours.begin(), colours.end(), [&](QRgb c) { return c == colours[0]; });
+}
+
+} // namespace
+
+void InterferenceTest::bandStripsFollowTheirBoxes()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    WaveView &view = *started.window.Panel1;
+    const QImage &picture = view.water->image();
+
+    panel.Showscreen->setChecked(true);
+    QVERIFY(!view.screenpos->isHidden());
+    QVERIFY(!view.movescreen->isHidden());
+    view.movescreen->setValue(100);
+    QCOMPARE(view.screenpos->y(), 14 + 120);
+    int lit = 0;
+    for (int x = 0; x < 709; x += 7) {
+        QCOMPARE(column(picture, x, 0, 99), QList<QRgb>(100, 0)); // the tank behind is blank
+        const QList<QRgb> strip = column(picture, x, 100, 119);
+        QVERIFY(allEqual(strip));
+        QCOMPARE(qGreen(strip[0]) + qBlue(strip[0]), 0);
+        lit += strip[0] != 0;
+    }
+    QVERIFY(lit > 50);
+
+    // both strips: the average above, the instantaneous below
+    panel.addinter->setChecked(true);
+    for (int x = 1; x < 709; x += 7) {
+        QVERIFY(allEqual(column(picture, x, 100, 109)));
+        QVERIFY(allEqual(column(picture, x, 110, 119)));
+    }
+    // the strongest column of the average is full red
+    QList<QRgb> average;
+    for (int x = 1; x < 709; ++x)
+        average << (picture.pixel(x, 100) & 0xffffff);
+    QCOMPARE(*std::max_element(average.begin(), average.end()), QRgb(0xff0000));
+
+    panel.BandW->setChecked(true);
+    const QRgb grey = picture.pixel(354, 115) & 0xffffff;
+    QVERIFY(qRed(grey) == qGreen(grey) && qGreen(grey) == qBlue(grey));
+
+    // band off: the line and its bar go, the rings come back
+    panel.Showscreen->setChecked(false);
+    panel.addinter->setChecked(false);
+    QVERIFY(view.screenpos->isHidden());
+    QVERIFY(view.movescreen->isHidden());
+    QVERIFY(countPixels(picture.copy(0, 0, 709, 100), 0xffffffff) > 10000);
+}
+
+void InterferenceTest::detailMapAlternatesAndHides()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    WaveView &view = *started.window.Panel1;
+
+    // without the band the map covers the top of the view and the strip is still blanked
+    panel.Hdetailcb->setChecked(true);
+    QVERIFY(view.screenpos->isHidden());
+    QCOMPARE(view.mim1->y(), 14);
+    QVERIFY(view.mim1->isVisible() != view.mim2->isVisible());
+    QCOMPARE(column(view.water->image(), 300, 0, 19), QList<QRgb>(20, 0));
+
+    // the buffers take turns with the ticks, each shown only once drawn
+    panel.sbtClick();
+    const bool firstShown = view.mim1->isVisible();
+    panel.Timer1Timer();
+    QCOMPARE(view.mim1->isVisible(), !firstShown);
+    QCOMPARE(view.mim2->isVisible(), firstShown);
+    QVERIFY(view.mim1->image() != view.mim2->image());
+
+    // with the band on, the map hangs from the band line
+    panel.addinter->setChecked(true);
+    QCOMPARE(view.mim1->y(), view.screenpos->y());
+    QCOMPARE(view.mim2->y(), view.screenpos->y());
+
+    panel.sbtClick();
+    QVERIFY(!view.mim1->isVisible());
+    QVERIFY(!view.mim2->isVisible());
+}
+
+void InterferenceTest::movingTheBandStartsTheAverageAfresh()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    WaveView &view = *started.window.Panel1;
+    panel.addinter->setChecked(true);
+    panel.screenrb->setChecked(true);
+    started.window.state.bandsum[790] = 3.0;
+    view.movescreen->setValue(200);
+    QCOMPARE(view.screenpos->y(), 14 + 220);
+    QCOMPARE(view.dissh->y(), 14 + 220 - 1);
+    QCOMPARE(started.window.state.bandsum[790], 0.0);
+    // one redraw since: each column holds one |u|, the largest being the peak
+    const auto &sum = started.window.state.bandsum;
+    QCOMPARE(started.window.state.bandpeak, *std::max_element(sum.begin(), sum.begin() + 710));
+}
+
+void InterferenceTest::nodePathOnlyForTwoMatchedSources()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    const QImage &picture = started.window.Panel1->water->image();
+    const QRgb grey = qRgb(128, 128, 128);
+    QCOMPARE(countPixels(picture, grey), 0);
+    started.window.nodepath1->trigger();
+    QVERIFY(started.window.nodepath1->isChecked());
+    QVERIFY(countPixels(picture, grey) > 100);
+
+    panel.unlocked->setChecked(true);
+    QVERIFY(!started.window.nodepath1->isEnabled());
+    QCOMPARE(countPixels(picture, grey), 0);
+    panel.locked->setChecked(true);
+    QVERIFY(countPixels(picture, grey) > 100);
+    panel.setPage(1);
+    choose(panel.Numpoints, 2);
+    QCOMPARE(countPixels(picture, grey), 0);
 }
 
 QTEST_MAIN(InterferenceTest)

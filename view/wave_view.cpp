@@ -38,7 +38,8 @@ WaveView::WaveView(QWidget *parent)
       mim1(layerImage(this, viewWidth, 200, viewOffset, viewOffset)),
       screenpos(
           new ShapeLayer(ShapeLayer::Kind::Rectangle, Qt::black, Qt::black, Qt::SolidLine, this)),
-      movescreen(new QScrollBar(Qt::Vertical, this)), canvas_(water->image())
+      movescreen(new QScrollBar(Qt::Vertical, this)), canvas_(water->image()),
+      mim1Canvas_(mim1->image()), mim2Canvas_(mim2->image())
 {
     setObjectName(QStringLiteral("Panel1"));
     setFixedSize(737, 377);

@@ -33,12 +33,16 @@ public:
     std::array<ShapeLayer *, 3> markers() const { return {Center1, center2, center3}; }
     // The drawing surface of `water`; it lives as long as the view.
     Canvas &canvas() { return canvas_; }
+    // The drawing surfaces of the detail map's two buffers, `mim1` and `mim2`.
+    Canvas &mapCanvas(bool first) { return first ? mim1Canvas_ : mim2Canvas_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     BitmapCanvas canvas_;
+    BitmapCanvas mim1Canvas_;
+    BitmapCanvas mim2Canvas_;
 };
 
 } // namespace wave
