@@ -124,6 +124,7 @@ QList<QWidget *> Tpattfrm::settingControls() const
 void Tpattfrm::Experiment1Click()
 {
     Memo1->setPlainText(QStringLiteral("*Insert Comment Here*"));
+    memoTag_ = 0; // also when the panel is open already: the placeholder goes on entering
     for (QWidget *control : settingControls())
         control->setEnabled(false);
     Savegb->show();

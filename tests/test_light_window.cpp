@@ -348,6 +348,12 @@ void LightWindowTest::savePanel()
 
     w.Savebt->click(); // the file dialog cancelled
     QVERIFY(!w.Savegb->isHidden());
+    w.Memo1->setFocus();
+    w.Memo1->insertPlainText(QStringLiteral("typed"));
+    w.Experiment1->trigger(); // the placeholder again, and entering clears it again
+    w.Showcb->setFocus();
+    w.Memo1->setFocus();
+    QCOMPARE(w.Memo1->toPlainText(), QString());
     QTest::keyClick(w.Memo1, Qt::Key_Escape); // backs out of the panel, not the window
     QVERIFY(w.Savegb->isHidden());
     QVERIFY(w.isVisible());
