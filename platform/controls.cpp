@@ -154,13 +154,17 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn && enter_) {
-            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-                enter_();
-        } else if (event->type() == QEvent::FocusOut && leave_) {
-            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-                leave_();
-        }
+        if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+            return false;
+        // The focus moving to the widget's own drop-down, or to another window and back (a
+        // dialog opened by the handler itself), is no moving between controls.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return false;
+        if (event->type() == QEvent::FocusIn && enter_)
+            enter_();
+        else if (event->type() == QEvent::FocusOut && leave_)
+            leave_();
         return false;
     }
 

@@ -93,7 +93,8 @@ void uncheckRadio(QRadioButton *button);
 void selectSilently(QComboBox *list, int index);
 
 // Runs `enter` when the widget gains the input focus and `leave` when it loses it. Focus
-// lost to the widget's own drop-down popup is no leaving.
+// lost to the widget's own drop-down popup or to another window is no leaving, and coming
+// back from there no entering.
 void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<void()> leave);
 
 // The colour of a list's text in its edit field: white hides it on the white field.

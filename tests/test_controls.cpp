@@ -108,6 +108,20 @@ void ControlsTest::focusEnterAndLeave()
     QCOMPARE(left, 0);
     other->setFocus();
     QCOMPARE(left, 1);
+
+    // Another window taking over, as a dialog does, and handing back is no leaving or entering.
+    list->setFocus();
+    entered = left = 0;
+    QWidget dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(list->hasFocus());
+    QCOMPARE(entered, 0);
+    QCOMPARE(left, 0);
 }
 
 QTEST_MAIN(ControlsTest)

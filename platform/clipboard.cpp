@@ -1,0 +1,14 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+
+namespace wave {
+
+void QtClipboard::setImage(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+} // namespace wave

@@ -1,0 +1,120 @@
+#include "slit/light_pattern.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace wave {
+
+double wavelengthNm(int wavePosition)
+{
+    return (wavePosition - 128) / 3.84 + 330;
+}
+
+std::optional<QRgb> wavelengthColour(int p)
+{
+    if (p <= 0)
+        return std::nullopt;
+    if (p > 1280)
+        return rgb(1536 - p, 0, 0);
+    if (p > 1024)
+        return rgb(255, 1280 - p, 0);
+    if (p > 768)
+        return rgb(p - 769, 255, 0);
+    if (p > 512)
+        return rgb(0, 255, 768 - p);
+    if (p > 256)
+        return rgb(0, p - 257, 255);
+    return rgb(0, 0, p - 1);
+}
+
+int greyLevel(const PatternParams &params, int offset)
+{
+    const double L = params.screenCm;
+    const double a = params.slitMicrons;
+    const double lambda = wavelengthNm(params.wavePosition);
+    const double y = offset * 0.05; // one pixel is half a millimetre on the screen
+    const double sinTheta = y / std::sqrt(y * y + L * L);
+    // a is in micrometres, lambda in nanometres
+    const double u = std::numbers::pi * a * 1000 * sinTheta / lambda;
+    double intensity = 0;
+    if (params.kind == SlitKind::Single) {
+        // Far beyond 255 on purpose: the strip saturates and the minima show as thin dark lines.
+        intensity = 50000 * (std::sin(u) * std::sin(u)) / (u * u);
+    } else {
+        // Each slit is a tenth of the separation wide; the fringes follow |cos u|.
+        const double v = u / 10;
+        intensity = 255 * std::abs(std::cos(u) * (std::sin(v) * std::sin(v)) / (v * v));
+    }
+    return static_cast<int>(std::trunc(std::min(intensity, 255.0)));
+}
+
+void drawColourSample(Canvas &sample, int wavePosition)
+{
+    const QRgb colour = wavelengthColour(wavePosition).value_or(sample.brush().colour);
+    sample.pen() = Pen{colour, 1, PenStyle::Solid};
+    sample.brush() = Brush{colour, BrushStyle::Solid};
+    sample.rectangle(0, 0, sample.width(), sample.height());
+}
+
+namespace {
+
+void column(Canvas &mask, int x, QRgb colour)
+{
+    mask.pen().colour = colour;
+    mask.moveTo(x, 0);
+    mask.lineTo(x, mask.height());
+}
+
+} // namespace
+
+void drawPattern(Canvas &mask, const PatternParams &params, QRgb wavelength)
+{
+    const int centre = mask.width() / 2;
+    mask.pen() = Pen{colour::white, 1, PenStyle::Solid};
+    mask.brush() = Brush{colour::white, BrushStyle::Solid};
+    mask.rectangle(0, 0, mask.width(), mask.height());
+    if (!params.blackAndWhite)
+        column(mask, centre, wavelength);
+    for (int i = 1; i <= centre; ++i) {
+        const int g = greyLevel(params, i);
+        column(mask, centre - i, rgb(g, g, g));
+        column(mask, centre + i, rgb(g, g, g));
+    }
+}
+
+void composePattern(Canvas &out, const QImage &sample, const QImage &mask, bool blackAndWhite)
+{
+    const QRect whole(0, 0, out.width(), out.height());
+    if (blackAndWhite) {
+        out.pen() = Pen{colour::white, 1, PenStyle::Solid};
+        out.brush() = Brush{colour::white, BrushStyle::Solid};
+        out.rectangle(0, 0, out.width(), out.height());
+        out.copyFrom(mask, whole, {0, 0}, CopyMode::Plain);
+        return;
+    }
+    out.copyFrom(sample, whole, {0, 0}, CopyMode::Plain);
+    // Each channel is ANDed with the grey level: full intensity keeps the colour, 0 is black,
+    // and levels between give the bitwise AND rather than a scaled colour.
+    out.copyFrom(mask, whole, {0, 0}, CopyMode::And);
+}
+
+QString screenText(int screenCm)
+{
+    return QStringLiteral("Screen distance: %1 cm").arg(screenCm);
+}
+
+QString slitText(SlitKind kind, int slitMicrons)
+{
+    const QString micrometres = QStringLiteral(" ") + QChar(0xB5) + QStringLiteral("m");
+    return (kind == SlitKind::Single ? QStringLiteral("Slit Width: ")
+                                     : QStringLiteral("Slit Separation: ")) +
+           QString::number(slitMicrons) + micrometres;
+}
+
+QString wavelengthText(int wavePosition)
+{
+    const auto nm = static_cast<long long>(std::trunc(wavelengthNm(wavePosition)));
+    return QStringLiteral("Lambda: %1 nm").arg(nm);
+}
+
+} // namespace wave

@@ -1,0 +1,105 @@
+#include "slit/light_window.h"
+
+#include "platform/clipboard.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace wave {
+
+SlitKind Tpattfrm::slitKind() const
+{
+    return doubleslitrb->isChecked() ? SlitKind::Double : SlitKind::Single;
+}
+
+void Tpattfrm::patternbt()
+{
+    const PatternParams params{slitKind(), scrsb->value(), widthsb->value(), wavesb->value(),
+                               bwcb->isChecked()};
+    drawPattern(patternCanvas_, params, colourCanvas_.pen().colour);
+    outbt();
+}
+
+void Tpattfrm::colourbt()
+{
+    drawColourSample(colourCanvas_, wavesb->value());
+}
+
+void Tpattfrm::outbt()
+{
+    composePattern(*outCanvas_, displaycolour, patternim, bwcb->isChecked());
+    outim->update();
+}
+
+void Tpattfrm::probt()
+{
+    drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked());
+    outim->update();
+}
+
+void Tpattfrm::scrsbChange()
+{
+    scrlb->setText(screenText(scrsb->value()));
+    patternbt();
+}
+
+void Tpattfrm::widthsbChange()
+{
+    widthlb->setText(slitText(slitKind(), widthsb->value()));
+    patternbt();
+}
+
+void Tpattfrm::wavesbChange()
+{
+    wavelb->setText(wavelengthText(wavesb->value()));
+    colourbt();
+    patternbt();
+}
+
+void Tpattfrm::measurecbClick()
+{
+    const bool on = measurecb->isChecked();
+    outim->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    measure.step = 0;
+    mealb->setVisible(on);
+    outbt();
+}
+
+void Tpattfrm::outimMouseUp(QPoint at)
+{
+    measure.release(at);
+}
+
+void Tpattfrm::outimMouseMove(QPoint at)
+{
+    if (!measurecb->isChecked())
+        return;
+    measure.move(at);
+    mealb->setText(measure.lengthText());
+    outbt();
+    probt();
+}
+
+void Tpattfrm::FormMouseMove()
+{
+    measure.step = 0;
+}
+
+void Tpattfrm::Copy1Click()
+{
+    clipboard_.setImage(outim->image());
+}
+
+void Tpattfrm::About1Click()
+{
+    const QString product = QApplication::applicationName().trimmed();
+    dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + product,
+                     product + QStringLiteral("\nA teaching program for wave physics."));
+}
+
+} // namespace wave

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/clipboard.h"
+
+#include <QImage>
+
+namespace wave {
+
+// Keeps what the program puts on the clipboard.
+class ScriptedClipboard : public Clipboard {
+public:
+    QImage image;
+    int copies = 0;
+
+    void setImage(const QImage &copied) override
+    {
+        image = copied;
+        ++copies;
+    }
+};
+
+} // namespace wave
