@@ -94,6 +94,8 @@ private slots:
     void weakSourceCapsTheInstantaneousLevel();
     void stripLayouts_data();
     void stripLayouts();
+    void drawingKeepsTheModelsValues_data();
+    void drawingKeepsTheModelsValues();
     void averageIsRelativeToTheStrongestViewColumn();
     void averageWithoutDisplacementIsBlack();
     void mapStrokes_data();
@@ -273,6 +275,68 @@ void BandTest::stripLayouts()
     if (blackAndWhite) {
         const QRgb pixel = image.pixel(343, yb + 15);
         QVERIFY(qRed(pixel) > 0 && qRed(pixel) == qGreen(pixel) && qRed(pixel) == qBlue(pixel));
+    }
+}
+
+void BandTest::drawingKeepsTheModelsValues_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("S");
+    QTest::addColumn<QList<int>>("P");
+    QTest::addColumn<QList<int>>("T");
+    QTest::addColumn<int>("yb");
+    QTest::newRow("design pair") << 2 << 60 << QList<int>{15, 15, 15} << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("one source") << 1 << 60 << QList<int>{7, 15, 15} << QList<int>{3, 0, 0} << 50;
+    QTest::newRow("phase shift") << 3 << 100 << QList<int>{2, 2, 2} << QList<int>{0, 2, 0} << 120;
+    QTest::newRow("unmatched") << 3 << 37 << QList<int>{5, 12, 50} << QList<int>{9, 0, 77} << 200;
+    QTest::newRow("beyond both edges")
+        << 3 << 500 << QList<int>{20, 21, 20} << QList<int>{0, 0, 0} << 10;
+}
+
+// However the redraw shares its work, the band sums and the map's blocks are what the
+// displacement model gives, to the last bit.
+void BandTest::drawingKeepsTheModelsValues()
+{
+    QFETCH(int, n);
+    QFETCH(int, S);
+    QFETCH(QList<int>, P);
+    QFETCH(QList<int>, T);
+    QFETCH(int, yb);
+    FieldParams field;
+    field.n = n;
+    field.S = S;
+    field.P = {P[0], P[1], P[2]};
+    field.T = {T[0], T[1], T[2]};
+    BandParams params;
+    params.n = n;
+    params.sources = bandSources(field, {10, 7, 4});
+    params.bandTop = yb;
+    params.mapTop = bandLineTop(yb);
+    params.instantaneous = true;
+    params.highDetail = true;
+
+    QImage image = whiteView();
+    BitmapCanvas view(image);
+    Sums bandsum{};
+    double bandpeak = 0.0;
+    drawBand(view, params, bandsum, bandpeak);
+    const int dy = params.markerTop - bandLineTop(yb);
+    for (int x = 0; x <= viewWidth; ++x)
+        QVERIFY2(bandsum[std::size_t(x)] == std::abs(displacement(params, x, dy)),
+                 qPrintable(QString("column %1").arg(x)));
+
+    QImage mapImage(mapWidth, mapHeight, QImage::Format_RGB32);
+    BitmapCanvas map(mapImage);
+    drawDetailMap(map, params);
+    // block (i, j) shows on columns 4 i - 1 to 4 i + 2 and rows 4 j - 1 to 4 j + 2
+    for (int py = 0; py < mapHeight; ++py) {
+        const int j = (py + 1) / 4;
+        for (int px = 0; px < mapWidth; ++px) {
+            const int i = (px + 1) / 4;
+            const double u = displacement(params, 4 * i, params.markerTop - 4 * j - params.mapTop);
+            if (mapImage.pixel(px, py) != bandColour(u, false))
+                QFAIL(qPrintable(QString("map pixel %1, %2").arg(px).arg(py)));
+        }
     }
 }
 
