@@ -1,6 +1,7 @@
 #include "interference/band.h"
 
 #include "platform/canvas.h"
+#include "platform/vector_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,6 +138,7 @@ QRgb bandColour(double v, bool blackAndWhite)
 
 void drawDetailMap(Canvas &map, const BandParams &params)
 {
+    releaseVectorRegisters();
     const int nx = params.highDetail ? viewWidth / blockSize : 0;
     const int ny = mapHeight / blockSize;
     RowDisplacement row(params, blockSize, nx + 1);
@@ -154,6 +156,7 @@ void drawDetailMap(Canvas &map, const BandParams &params)
 void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &bandsum,
               double &bandpeak)
 {
+    releaseVectorRegisters();
     const int yb = params.bandTop;
     RowDisplacement row(params, 1, viewWidth + 1);
     row.setRow(params.markerTop - bandLineTop(yb));
