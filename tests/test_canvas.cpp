@@ -201,7 +201,7 @@ private slots:
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<QLine>("line");
-        for (int width : {2, 3, 4, 5}) {
+        for (int width : {2, 3, 4, 5, 9}) {
             for (QLine line : {QLine(10, 10, 17, 13), QLine(10, 10, 13, 17), QLine(10, 10, 3, 15),
                                QLine(10, 10, 5, 2), QLine(10, 10, 16, 10), QLine(10, 10, 10, 3),
                                QLine(4, 4, 8, 8), QLine(15, 4, 11, 8), QLine(-6, 14, 25, 3),
