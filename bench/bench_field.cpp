@@ -1,4 +1,6 @@
-// The field redraw on both drawing surfaces, at the design picture and the heaviest one.
+// The field redraw and the band redraw over it on both drawing surfaces, at the design
+// picture and the heaviest one.
+#include "interference/band.h"
 #include "interference/field_renderer.h"
 #include "platform/bitmap_canvas.h"
 #include "platform/painter_canvas.h"
@@ -47,11 +49,62 @@ void onPainter(benchmark::State &state, FieldParams params)
     }
 }
 
+// The band and the detail map with every box on, as each animation tick draws them after the
+// rings of the picture.
+BandParams bandOver(const FieldParams &field)
+{
+    BandParams params;
+    params.n = field.n;
+    params.sources = bandSources(field, {10, 10, 10});
+    params.mapTop = bandLineTop(params.bandTop);
+    params.instantaneous = true;
+    params.average = true;
+    params.highDetail = true;
+    return params;
+}
+
+void drawBandAndMap(benchmark::State &state, const BandParams &params, Canvas &view, Canvas &map,
+                    const QImage &image)
+{
+    std::array<double, 800> bandsum{};
+    double bandpeak = 0.0;
+    for (auto _ : state) {
+        drawDetailMap(map, params);
+        drawBand(view, params, bandsum, bandpeak);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void bandOnBitmap(benchmark::State &state, FieldParams field)
+{
+    QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+    QImage mapImage(mapWidth, mapHeight, QImage::Format_RGB32);
+    BitmapCanvas view(image);
+    BitmapCanvas map(mapImage);
+    drawBandAndMap(state, bandOver(field), view, map, image);
+}
+
+void bandOnPainter(benchmark::State &state, FieldParams field)
+{
+    QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+    QImage mapImage(mapWidth, mapHeight, QImage::Format_RGB32);
+    QPainter viewPainter(&image);
+    QPainter mapPainter(&mapImage);
+    PainterCanvas view(viewPainter, viewWidth, viewHeight);
+    PainterCanvas map(mapPainter, mapWidth, mapHeight);
+    drawBandAndMap(state, bandOver(field), view, map, image);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(onBitmap, design, designPicture())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(onPainter, design, designPicture())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(onBitmap, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(onPainter, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(bandOnBitmap, design, designPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bandOnPainter, design, designPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bandOnBitmap, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bandOnPainter, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,9 +1,11 @@
 #include "interference/band.h"
 
 #include "platform/canvas.h"
+#include "platform/vector_state.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace wave {
 
@@ -11,6 +13,99 @@ namespace {
 
 constexpr double twoPi = 6.283185307179586;
 constexpr int blockSize = 4;
+
+// A source's phase dx and dy away from it: the distance less the offset, plus a quarter wave,
+// in wavelengths. Its wave there is sin(2 pi phase).
+double phase(const BandSource &source, int dx, int dy)
+{
+    const double d = std::sqrt(std::abs(double(dx) * dx + double(dy) * dy)) - source.T;
+    return (0.5 * source.P + d) / (2.0 * source.P);
+}
+
+// The displacement along a row of columns 0, step, 2 step, ..., one row at a time, computing
+// each wave once a row: a source's wave depends on the column only through its distance, and
+// sources of one half-wavelength and offset share their waves. All phases of a row are found
+// before the sines, which keeps the slow divisions and square roots out of the sines' way.
+// The sum runs as in displacement(), so the values are the same to the last bit.
+class RowDisplacement {
+public:
+    RowDisplacement(const BandParams &params, int step, int count)
+        : params_(params), count_(std::size_t(count)), slots_(std::size_t(params.n) * count_)
+    {
+        int reach = 0;
+        for (int k = 0; k < params.n; ++k) {
+            const int x = params.sources[std::size_t(k)].x;
+            reach = std::max({reach, std::abs(x), std::abs(x - step * (count - 1))});
+        }
+        std::vector<int> slotOf; // by distance, for the table being built
+        const auto begin = params.sources.begin();
+        for (int k = 0; k < params.n; ++k) {
+            const BandSource &source = params.sources[std::size_t(k)];
+            const auto alike = [&](const BandSource &other) {
+                return other.P == source.P && other.T == source.T;
+            };
+            if (std::any_of(begin, begin + k, alike)) {
+                continue; // its waves are in an earlier source's table
+            }
+            Table table{std::size_t(k), distances_.size(), 0};
+            slotOf.assign(std::size_t(reach) + 1, -1);
+            for (int j = k; j < params.n; ++j) {
+                const BandSource &other = params.sources[std::size_t(j)];
+                if (!alike(other)) {
+                    continue;
+                }
+                for (std::size_t c = 0; c < count_; ++c) {
+                    const int distance = std::abs(other.x - step * int(c));
+                    int &slot = slotOf[std::size_t(distance)];
+                    if (slot < 0) {
+                        slot = int(distances_.size());
+                        distances_.push_back(distance);
+                    }
+                    slots_[std::size_t(j) * count_ + c] = std::size_t(slot);
+                }
+            }
+            table.end = distances_.size();
+            tables_.push_back(table);
+        }
+        waves_.resize(distances_.size());
+    }
+
+    void setRow(int dy)
+    {
+        for (const Table &table : tables_) {
+            const BandSource &source = params_.sources[table.source];
+            for (std::size_t s = table.begin; s < table.end; ++s) {
+                waves_[s] = phase(source, distances_[s], dy);
+            }
+        }
+        for (double &wave : waves_) {
+            wave = std::sin(twoPi * wave);
+        }
+    }
+
+    // The displacement at column c of the row: at x = c step.
+    double at(std::size_t c) const
+    {
+        double sum = 0.0;
+        for (std::size_t k = 0; k < std::size_t(params_.n); ++k) {
+            sum += params_.sources[k].amplitude * waves_[slots_[k * count_ + c]];
+        }
+        return sum / params_.n;
+    }
+
+private:
+    // The waves of the sources alike to `source` lie in slots begin to end.
+    struct Table {
+        std::size_t source, begin, end;
+    };
+
+    const BandParams &params_;
+    std::size_t count_;
+    std::vector<std::size_t> slots_; // where source k finds its wave at column c: k count + c
+    std::vector<Table> tables_;
+    std::vector<int> distances_; // by slot
+    std::vector<double> waves_;  // by slot: the phases, then their sines
+};
 
 } // namespace
 
@@ -29,30 +124,28 @@ double displacement(const BandParams &params, int x, int dy)
 {
     double sum = 0.0;
     for (int k = 0; k < params.n; ++k) {
-        const BandSource &source = params.sources[static_cast<std::size_t>(k)];
-        const double dx = double(source.x) - x;
-        const double d = std::sqrt(std::abs(dx * dx + double(dy) * dy)) - source.T;
-        const double phase = (0.5 * source.P + d) / (2.0 * source.P);
-        sum += source.amplitude * std::sin(twoPi * phase);
+        const BandSource &source = params.sources[std::size_t(k)];
+        sum += source.amplitude * std::sin(twoPi * phase(source, source.x - x, dy));
     }
     return sum / params.n;
 }
 
 QRgb bandColour(double v, bool blackAndWhite)
 {
-    const int level = static_cast<int>(std::trunc(std::abs(v * 255.0)));
+    const int level = int(std::abs(v * 255.0)); // cut toward zero, not rounded
     return blackAndWhite ? rgb(level, level, level) : rgb(level, 0, 0);
 }
 
 void drawDetailMap(Canvas &map, const BandParams &params)
 {
+    releaseVectorRegisters();
     const int nx = params.highDetail ? viewWidth / blockSize : 0;
     const int ny = mapHeight / blockSize;
+    RowDisplacement row(params, blockSize, nx + 1);
     for (int j = 0; j <= ny; ++j) {
-        const int dy = params.markerTop - blockSize * j - params.mapTop;
+        row.setRow(params.markerTop - blockSize * j - params.mapTop);
         for (int i = 0; i <= nx; ++i) {
-            const QRgb colour =
-                bandColour(displacement(params, blockSize * i, dy), params.blackAndWhite);
+            const QRgb colour = bandColour(row.at(std::size_t(i)), params.blackAndWhite);
             map.pen() = Pen{colour, blockSize, PenStyle::Solid};
             map.moveTo(blockSize * i, blockSize * j);
             map.lineTo(blockSize * i + blockSize, blockSize * j + blockSize);
@@ -63,8 +156,10 @@ void drawDetailMap(Canvas &map, const BandParams &params)
 void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &bandsum,
               double &bandpeak)
 {
+    releaseVectorRegisters();
     const int yb = params.bandTop;
-    const int dy = params.markerTop - bandLineTop(yb);
+    RowDisplacement row(params, 1, viewWidth + 1);
+    row.setRow(params.markerTop - bandLineTop(yb));
     const bool both = params.instantaneous && params.average;
 
     // Everything behind the screen line goes black, outline included.
@@ -74,8 +169,8 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
 
     bandpeak = 0.0;
     for (int x = 0; x <= viewWidth; ++x) {
-        const double u = displacement(params, x, dy);
-        double &sum = bandsum[static_cast<std::size_t>(x)];
+        const double u = row.at(std::size_t(x));
+        double &sum = bandsum[std::size_t(x)];
         sum += std::abs(u);
         bandpeak = std::max(bandpeak, sum);
         view.pen() = Pen{bandColour(u, params.blackAndWhite), 1, PenStyle::Solid};
@@ -89,7 +184,7 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
         return;
     }
     for (int x = 1; x <= viewWidth; ++x) {
-        const double sum = bandsum[static_cast<std::size_t>(x)];
+        const double sum = bandsum[std::size_t(x)];
         const double v = bandpeak > 0.0 ? sum / bandpeak : 0.0;
         view.pen().colour = bandColour(v, params.blackAndWhite);
         view.moveTo(x, yb);

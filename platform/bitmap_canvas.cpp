@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -63,9 +64,27 @@ public:
         }
         const int x0 = std::max(x - (width_ - 1) / 2, 0);
         const int x1 = std::min(x + width_ / 2, w_ - 1);
+        const int y0 = std::max(y - (width_ - 1) / 2, 0);
         const int y1 = std::min(y + width_ / 2, h_ - 1);
-        for (int py = std::max(y - (width_ - 1) / 2, 0); py <= y1; ++py) {
-            std::fill(row(py) + x0, row(py) + x1 + 1, colour_);
+        const int n = x1 - x0 + 1;
+        // Rows of four or more go in 4-pixel stores, the last one overlapping its neighbour:
+        // the detail map stamps ten thousand such squares a frame. Copies, so that storing a
+        // pixel cannot be taken to change them.
+        const QRgb colour = colour_;
+        const QRgb four[4] = {colour, colour, colour, colour};
+        const qsizetype step = stride();
+        QRgb *p = row(y0) + x0;
+        for (int py = y0; py <= y1; ++py, p += step) {
+            if (n >= 4) {
+                for (int at = 0; at < n - 4; at += 4) {
+                    std::memcpy(p + at, four, sizeof four);
+                }
+                std::memcpy(p + n - 4, four, sizeof four);
+            } else {
+                for (int k = 0; k < n; ++k) {
+                    p[k] = colour;
+                }
+            }
         }
     }
 

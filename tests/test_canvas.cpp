@@ -195,6 +195,53 @@ private slots:
         QCOMPARE(int(inkedRows), style == PenStyle::Clear ? 0 : width);
     }
 
+    // A wide pen inks exactly its squares centred on the pixels of the thin line, also where
+    // the line leaves the picture.
+    void wideLinesAreSquaresAlongTheThinLine_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QLine>("line");
+        for (int width : {2, 3, 4, 5, 9}) {
+            for (QLine line : {QLine(10, 10, 17, 13), QLine(10, 10, 13, 17), QLine(10, 10, 3, 15),
+                               QLine(10, 10, 5, 2), QLine(10, 10, 16, 10), QLine(10, 10, 10, 3),
+                               QLine(4, 4, 8, 8), QLine(15, 4, 11, 8), QLine(-6, 14, 25, 3),
+                               QLine(12, -9, 3, 28), QLine(-8, -8, 27, 27), QLine(18, -1, 2, -1)}) {
+                QTest::addRow("%d wide, %d,%d to %d,%d", width, line.x1(), line.y1(), line.x2(),
+                              line.y2())
+                    << width << line;
+            }
+        }
+    }
+    void wideLinesAreSquaresAlongTheThinLine()
+    {
+        QFETCH(int, width);
+        QFETCH(QLine, line);
+        const QPoint margin(10, 10);
+        const Pixels centres = inked(draw(
+            [&](Canvas &c) {
+                c.moveTo(line.x1() + margin.x(), line.y1() + margin.y());
+                c.lineTo(line.x2() + margin.x(), line.y2() + margin.y());
+            },
+            Back::Bitmap, 40, 40));
+        Pixels squares;
+        for (auto [cx, cy] : centres) {
+            for (int y = cy - (width - 1) / 2; y <= cy + width / 2; ++y) {
+                for (int x = cx - (width - 1) / 2; x <= cx + width / 2; ++x) {
+                    if (QRect(margin, QSize(20, 20)).contains(x, y)) {
+                        squares.insert({x - margin.x(), y - margin.y()});
+                    }
+                }
+            }
+        }
+        const Pixels wide = inked(draw([&](Canvas &c) {
+            c.pen().width = width;
+            c.moveTo(line.x1(), line.y1());
+            c.lineTo(line.x2(), line.y2());
+        }));
+        QVERIFY(!squares.empty());
+        QVERIFY(wide == squares);
+    }
+
     void patternRunsOnAlongAPolyline()
     {
         const QImage image = draw([](Canvas &c) {
