@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "platform/dialogs.h"
 
 #include <QApplication>
 
@@ -12,7 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     wave::QtDialogs dialogs;
-    wave::TInterference window(programName, dialogs);
+    wave::QtFileDialogs files;
+    wave::QtClipboard clipboard;
+    wave::TInterference window(programName, {dialogs, files, clipboard});
     window.show();
     window.FormActivate();
     return app.exec();

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "interference/interference_panel.h"
-#include "platform/dialogs.h"
+#include "slit/light_window.h"
 #include "view/wave_view.h"
 
 #include <QApplication>
@@ -11,16 +11,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 
 namespace wave {
 
-TInterference::TInterference(const QString &programName, Dialogs &dialogs)
+TInterference::TInterference(const QString &programName, Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      programName_(programName), dialogs_(dialogs)
+      programName_(programName), services_(services)
 {
     setObjectName(QStringLiteral("Interference"));
     setWindowTitle(QStringLiteral("Interference"));
@@ -33,6 +34,8 @@ TInterference::TInterference(const QString &programName, Dialogs &dialogs)
     buildPanels();
     buildMenus();
     FormCreate();
+    pattfrm = new Tpattfrm(services_.dialogs, services_.files, services_.clipboard, this);
+    connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
 }
 
 void TInterference::FormCreate()
@@ -110,12 +113,19 @@ void TInterference::runModal(const std::function<void()> &show)
     FormActivate();
 }
 
+void TInterference::LightbtClick()
+{
+    pattfrm->selectDoubleSlit();
+    runModal([this] { pattfrm->exec(); });
+}
+
 void TInterference::About1Click()
 {
     const ProductInfo info = productInfo(product_);
     runModal([&] {
-        dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + info.caption,
-                         info.caption + QStringLiteral("\nA teaching program for wave physics."));
+        services_.dialogs.message(
+            this, MessageKind::Information, QStringLiteral("About ") + info.caption,
+            info.caption + QStringLiteral("\nA teaching program for wave physics."));
     });
 }
 

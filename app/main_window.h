@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/product.h"
+#include "platform/services.h"
 #include "view/pointer.h"
 #include "view/shared_state.h"
 
@@ -16,8 +17,8 @@ class QToolButton;
 
 namespace wave {
 
-class Dialogs;
 class InterferencePanel;
+class Tpattfrm;
 class Notebook;
 class WaveView;
 
@@ -27,7 +28,7 @@ class WaveView;
 class TInterference : public QMainWindow, private PointerHost {
     Q_OBJECT
 public:
-    TInterference(const QString &programName, Dialogs &dialogs);
+    TInterference(const QString &programName, Services services);
 
     SharedState state;
 
@@ -38,6 +39,9 @@ public:
     QGroupBox *sslit;
     InterferencePanel *Varying;
     QToolButton *BitBtn1;
+
+    // The light pattern window, created with the main window and shown modally.
+    Tpattfrm *pattfrm;
 
     QMenu *File1;
     QAction *Copy2, *print2, *PrintSerup1, *EnableCopySelect1, *UserName1;
@@ -54,6 +58,7 @@ public:
     void FormActivate();
     void FormDeactivate();
     void About1Click();
+    void LightbtClick();
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
@@ -81,7 +86,7 @@ private:
     void FormResize();
 
     QString programName_;
-    Dialogs &dialogs_;
+    Services services_;
     Product product_ = Product::Interference;
 };
 

@@ -5,7 +5,6 @@
 //                                   the first and the last tenth of them
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
-#include "platform/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,7 +94,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("rate");
     QtDialogs dialogs;
-    TInterference window(QStringLiteral("Rundique"), dialogs);
+    QtFileDialogs files;
+    QtClipboard clipboard;
+    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard});
     window.show();
     window.FormActivate();
     everythingOn(window);

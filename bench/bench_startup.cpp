@@ -1,7 +1,6 @@
 // Prints the milliseconds from the start of this process to the first frame the main
 // window paints, then quits. The start is the kernel's, so loading the libraries counts.
 #include "app/main_window.h"
-#include "platform/dialogs.h"
 #include "view/wave_view.h"
 
 #include <QApplication>
@@ -54,7 +53,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     wave::QtDialogs dialogs;
-    wave::TInterference window(QStringLiteral("Rundique"), dialogs);
+    wave::QtFileDialogs files;
+    wave::QtClipboard clipboard;
+    wave::TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard});
     FirstFrame watcher;
     window.Panel1->water->installEventFilter(&watcher);
     window.show();

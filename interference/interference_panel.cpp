@@ -119,8 +119,6 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
     BandW = checkBox(timergb, "BandW", QStringLiteral(" Black and White"), {10, 94, 240, 20});
     Label15 = label(timergb, "Label15", QStringLiteral("Time Factor"), {270, 30, 120, 18});
     timerate = bar(timergb, "timerate", 1, 50, 45, 5, {270, 54, 120, 16});
-    // The light pattern window is not wired yet.
-    Lightbt->setEnabled(false);
 }
 
 void InterferencePanel::buildMeasurementsPage(QWidget *page)

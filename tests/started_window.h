@@ -2,7 +2,9 @@
 
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
+#include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
+#include "scripted_file_dialogs.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -12,9 +14,11 @@ namespace wave {
 // The main window as the program starts it, under the given program name.
 struct Started {
     ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
     TInterference window;
 
-    explicit Started(const QString &name) : window(name, dialogs)
+    explicit Started(const QString &name) : window(name, {dialogs, files, clipboard})
     {
         window.show();
         window.FormActivate();

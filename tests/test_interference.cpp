@@ -1,3 +1,4 @@
+#include "slit/light_window.h"
 #include "started_window.h"
 #include "view/wave_view.h"
 
@@ -31,6 +32,7 @@ private slots:
     void detailMapAlternatesAndHides();
     void movingTheBandStartsTheAverageAfresh();
     void nodePathOnlyForTwoMatchedSources();
+    void lightWindowOpensBetweenDeactivationAndReset();
 };
 
 void InterferenceTest::startAndStopTheWaves()
@@ -353,6 +355,29 @@ void InterferenceTest::nodePathOnlyForTwoMatchedSources()
     panel.setPage(1);
     choose(panel.Numpoints, 2);
     QCOMPARE(countPixels(picture, grey), 0);
+}
+
+void InterferenceTest::lightWindowOpensBetweenDeactivationAndReset()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    panel.C1space->setValue(40);
+    panel.addinter->setChecked(true);
+    panel.sbtClick();
+    bool wasModal = false;
+    bool stoppedMeanwhile = false;
+    QTimer::singleShot(0, [&] {
+        wasModal = started.window.pattfrm->isModal() && started.window.pattfrm->isVisible();
+        stoppedMeanwhile = !panel.Timer1->isActive() && !panel.addinter->isChecked();
+        started.window.pattfrm->reject();
+    });
+    QTest::mouseClick(panel.Lightbt, Qt::LeftButton);
+    QVERIFY(wasModal);
+    QVERIFY(stoppedMeanwhile);
+    QVERIFY(started.window.pattfrm->findChild<QRadioButton *>("doubleslitrb")->isChecked());
+    // back in the main window the product is set up afresh
+    QCOMPARE(panel.C1space->value(), 15);
+    QVERIFY(!panel.timeron->isChecked());
 }
 
 QTEST_MAIN(InterferenceTest)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/file_dialogs.h"
+
+namespace wave {
+
+// What the windows reach outside the program through: the Qt implementations in the
+// program, scripted ones in the tests.
+struct Services {
+    Dialogs &dialogs;
+    FileDialogs &files;
+    Clipboard &clipboard;
+};
+
+} // namespace wave
