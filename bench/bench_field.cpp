@@ -1,5 +1,5 @@
-// The field redraw and the band redraw over it on both drawing surfaces, at the design
-// picture and the heaviest one.
+// The field redraw, the band redraw over it and whole animation ticks on both drawing
+// surfaces, at the design picture and the heaviest one.
 #include "interference/band.h"
 #include "interference/field_renderer.h"
 #include "platform/bitmap_canvas.h"
@@ -95,6 +95,50 @@ void bandOnPainter(benchmark::State &state, FieldParams field)
     drawBandAndMap(state, bandOver(field), view, map, image);
 }
 
+// Whole animation ticks: the offsets move on a pixel, the rings are drawn, then the map goes
+// into the buffer of T1's parity and the band over the rings. Consecutive ticks alternate
+// between both parities.
+void animate(benchmark::State &state, FieldParams field, Canvas &view, std::array<Canvas *, 2> maps,
+             const QImage &image)
+{
+    std::array<double, 800> bandsum{};
+    double bandpeak = 0.0;
+    for (auto _ : state) {
+        for (std::size_t k = 0; k < 3; ++k)
+            field.T[k] = (field.T[k] + 1) % (2 * field.P[k]);
+        drawField(view, field);
+        BandParams band = bandOver(field);
+        drawDetailMap(*maps[mapIntoFirst(field.T[0]) ? 0 : 1], band);
+        drawBand(view, band, bandsum, bandpeak);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void tickOnBitmap(benchmark::State &state, FieldParams field)
+{
+    QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+    QImage first(mapWidth, mapHeight, QImage::Format_RGB32);
+    QImage second(mapWidth, mapHeight, QImage::Format_RGB32);
+    BitmapCanvas view(image);
+    BitmapCanvas map1(first);
+    BitmapCanvas map2(second);
+    animate(state, field, view, {&map1, &map2}, image);
+}
+
+void tickOnPainter(benchmark::State &state, FieldParams field)
+{
+    QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+    QImage first(mapWidth, mapHeight, QImage::Format_RGB32);
+    QImage second(mapWidth, mapHeight, QImage::Format_RGB32);
+    QPainter viewPainter(&image);
+    QPainter firstPainter(&first);
+    QPainter secondPainter(&second);
+    PainterCanvas view(viewPainter, viewWidth, viewHeight);
+    PainterCanvas map1(firstPainter, mapWidth, mapHeight);
+    PainterCanvas map2(secondPainter, mapWidth, mapHeight);
+    animate(state, field, view, {&map1, &map2}, image);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(onBitmap, design, designPicture())->Unit(benchmark::kMillisecond);
@@ -106,5 +150,10 @@ BENCHMARK_CAPTURE(bandOnBitmap, design, designPicture())->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(bandOnPainter, design, designPicture())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bandOnBitmap, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bandOnPainter, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(tickOnBitmap, design, designPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickOnPainter, design, designPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickOnBitmap, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickOnPainter, heaviest, heaviestPicture())->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
