@@ -3,12 +3,15 @@
 #include "platform/random.h"
 
 #include <deque>
+#include <utility>
 
 namespace wave {
 
 // Hands out the numbers it was given, in order, then zeros.
 class ScriptedRandom : public RandomSource {
 public:
+    explicit ScriptedRandom(std::deque<double> numbers = {}) : next(std::move(numbers)) {}
+
     std::deque<double> next;
 
     double uniform() override
