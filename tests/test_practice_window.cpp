@@ -1,4 +1,5 @@
 #include "measure/practice_window.h"
+#include "pixels.h"
 #include "platform/controls.h"
 #include "scripted_dialogs.h"
 #include "scripted_random.h"
@@ -53,15 +54,6 @@ struct Opened {
         return dialogs.shown.back();
     }
 };
-
-int countPixels(const QImage &image, QRgb colour)
-{
-    int found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += image.pixel(x, y) == colour;
-    return found;
-}
 
 } // namespace
 
