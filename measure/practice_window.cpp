@@ -128,16 +128,8 @@ void TProfrm::connectHandlers()
     connect(Checkbt, &QPushButton::clicked, this, &TProfrm::CheckbtClick);
     connect(nextbt, &QPushButton::clicked, this, &TProfrm::nextbtClick);
     connect(Returnbt, &QPushButton::clicked, this, &QDialog::accept);
-    for (QRadioButton *mode : {Normalrb, linerb})
-        connect(mode, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                NormalrbClick();
-        });
-    for (QRadioButton *mode : {pointsrb, wavefrontrb, pandlrb})
-        connect(mode, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                wavefrontrbClick();
-        });
+    onRadioChecked({Normalrb, linerb}, this, [this] { NormalrbClick(); });
+    onRadioChecked({pointsrb, wavefrontrb, pandlrb}, this, [this] { wavefrontrbClick(); });
     connect(proim, &ImageView::moved, this, [this](QMouseEvent *event) {
         const QPoint at = event->position().toPoint();
         proimMouseMove(at.x(), at.y());
