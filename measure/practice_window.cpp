@@ -117,8 +117,10 @@ void TProfrm::buildRayPage(QWidget *page)
     hintlb = label(page, "hintlb", QString(), {8, 68, 282, 44});
     hintlb->setAlignment(Qt::AlignCenter);
     hintlb->setWordWrap(true);
+    // plain, unlike the panel's bold
     QFont hintFont(QStringLiteral("Arial"));
     hintFont.setPixelSize(13);
+    hintFont.setBold(false);
     hintlb->setFont(hintFont);
 }
 
