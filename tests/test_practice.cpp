@@ -44,13 +44,11 @@ private slots:
     void protractorPlacedAndTurned();
     void protractorReadings_data();
     void protractorReadings();
-    void frozenProtractorDrawsNothing();
     void judging_data();
     void judging();
     void rulerTaskFromRandomNumbers();
     void rulerTaskFigures_data();
     void rulerTaskFigures();
-    void rulerSteps();
     void lessonsAndTargets();
     void lessonTargetFollowsAMovedPointOfIncidence();
     void handleDrags_data();
@@ -182,20 +180,6 @@ void PracticeTest::protractorReadings()
     }
 }
 
-void PracticeTest::frozenProtractorDrawsNothing()
-{
-    Measuring m;
-    m.clickstep = 3;
-    m.firstpoint = centre;
-    m.reading1 = 42;
-    RecordingCanvas canvas;
-    const ReadingCaptions captions = protractorMove(canvas, m, AngleTask{}, QPoint(10, 10));
-    QVERIFY(canvas.calls.empty());
-    QVERIFY(!captions.Ang1rb);
-    QCOMPARE(m.firstpoint, centre);
-    QCOMPARE(m.reading1, 42.0);
-}
-
 void PracticeTest::judging_data()
 {
     QTest::addColumn<int>("page");
@@ -317,30 +301,6 @@ void PracticeTest::rulerTaskFigures()
     }
     QCOMPARE(drawn[std::size_t(lines.size())].pen.width, 1);
     QCOMPARE(drawn[std::size_t(lines.size())].pen.colour, colour::grey);
-}
-
-void PracticeTest::rulerSteps()
-{
-    Measuring m;
-    QCOMPARE(rulerMove(m, QPoint(50, 60)), QStringLiteral("Distance: 20.0"));
-    QCOMPARE(m.firstpoint, QPoint(50, 60));
-    QCOMPARE(m.secondpoint, QPoint(70, 60));
-    QCOMPARE(m.savedLineangle, pi);
-
-    m.clickstep = 1;
-    QCOMPARE(rulerMove(m, QPoint(50, 160)), QStringLiteral("Distance: 100.0"));
-    QCOMPARE(m.firstpoint, QPoint(50, 60));
-    QCOMPARE(m.lineangle, 3 * pi / 2);
-    QCOMPARE(m.reading1, 100.0);
-
-    // 99.96 and 12.04 pixels long
-    QCOMPARE(rulerMove(m, QPoint(50 + 99, 60 + 14)), QStringLiteral("Distance: 100.0"));
-    QCOMPARE(rulerMove(m, QPoint(50 + 12, 60 + 1)), QStringLiteral("Distance: 12.0"));
-
-    m.clickstep = 2;
-    QCOMPARE(rulerMove(m, QPoint(300, 200)), QStringLiteral("Distance: 12.0"));
-    QCOMPARE(m.firstpoint, QPoint(50, 60));
-    QCOMPARE(m.secondpoint, QPoint(62, 61));
 }
 
 void PracticeTest::lessonsAndTargets()
