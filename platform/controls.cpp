@@ -135,6 +135,16 @@ void uncheckRadio(QRadioButton *button)
     button->setAutoExclusive(true);
 }
 
+void onRadioChecked(std::initializer_list<QRadioButton *> buttons, QObject *context,
+                    const std::function<void()> &handler)
+{
+    for (QRadioButton *button : buttons)
+        QObject::connect(button, &QRadioButton::toggled, context, [handler](bool checked) {
+            if (checked)
+                handler();
+        });
+}
+
 void selectSilently(QComboBox *list, int index)
 {
     const QSignalBlocker blocker(list);

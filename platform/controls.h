@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QComboBox;
 class QRadioButton;
@@ -88,6 +89,11 @@ private:
 // Unchecks a radio button from the program. Qt ignores setChecked(false) on the checked
 // button of an exclusive group, so exclusivity is lifted for the moment.
 void uncheckRadio(QRadioButton *button);
+
+// Runs `handler` whenever one of the buttons becomes checked, by the user or the program: the
+// click handler of a radio button, which unchecking does not run.
+void onRadioChecked(std::initializer_list<QRadioButton *> buttons, QObject *context,
+                    const std::function<void()> &handler);
 
 // Selects a list item from the program without running any handler.
 void selectSilently(QComboBox *list, int index);

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +27,17 @@ Control *titled(QWidget *parent, const char *name, const QString &text, Place wh
 }
 
 } // namespace
+
+QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place where)
+{
+    auto *created = new QFrame(parent);
+    place(created, name, where);
+    created->setAutoFillBackground(true);
+    QPalette palette = created->palette();
+    palette.setColor(QPalette::Window, colour);
+    created->setPalette(palette);
+    return created;
+}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, Place where)
 {

@@ -3,6 +3,8 @@
 #include <QString>
 
 class QCheckBox;
+class QColor;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -18,6 +20,8 @@ struct Place {
 };
 
 void place(QWidget *widget, const char *name, Place where);
+// A panel filled with its own colour.
+QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place where);
 QLabel *label(QWidget *parent, const char *name, const QString &text, Place where);
 QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where);
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Place where);

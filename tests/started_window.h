@@ -2,12 +2,12 @@
 
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
+#include "pixels.h"
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
 
 #include <QComboBox>
-#include <QImage>
 
 namespace wave {
 
@@ -31,15 +31,6 @@ inline void choose(QComboBox *list, int index)
 {
     list->setCurrentIndex(index);
     emit list->activated(index);
-}
-
-inline int countPixels(const QImage &image, QRgb colour)
-{
-    int found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += image.pixel(x, y) == colour;
-    return found;
 }
 
 } // namespace wave

@@ -40,16 +40,6 @@ void redrawAngle(PointerHost &host, const PointerControls &c)
         host.refractbttry();
 }
 
-// Direction from A towards E as the ruler drawing wants it: A - r (cos, sin) lies on the
-// ray from A through E.
-double rulerAngleOf(QPoint a, QPoint e)
-{
-    if (a.x() == e.x())
-        return e.y() < a.y() ? pi / 2 : 3 * pi / 2;
-    const double angle = std::atan(double(a.y() - e.y()) / (a.x() - e.x()));
-    return a.x() < e.x() ? angle + pi : angle;
-}
-
 void measureLength(PointerHost &host, SharedState &state, const PointerControls &c, QPoint p)
 {
     if (state.clickPhase == 0) {
@@ -59,7 +49,7 @@ void measureLength(PointerHost &host, SharedState &state, const PointerControls 
         state.rulerEnd = p;
     }
     state.movingPoint = state.anchorPoint;
-    state.rulerAngle = rulerAngleOf(state.anchorPoint, state.rulerEnd);
+    state.rulerAngle = directionAngle(state.anchorPoint, state.rulerEnd);
     if (c.activeHuygensPage == 0)
         host.lrbt();
     else
@@ -93,6 +83,14 @@ void measureAngle(PointerHost &host, SharedState &state, const PointerControls &
 }
 
 } // namespace
+
+double directionAngle(QPoint a, QPoint b)
+{
+    if (a.x() == b.x())
+        return b.y() < a.y() ? pi / 2 : 3 * pi / 2;
+    const double angle = std::atan(double(a.y() - b.y()) / (a.x() - b.x()));
+    return a.x() < b.x() ? angle + pi : angle;
+}
 
 namespace pointer {
 

@@ -57,6 +57,10 @@ public:
 // A length as the labels show it: one decimal, halves rounded up.
 QString lengthText(double d);
 
+// The direction d from a towards b as the instruments draw it: a - r (cos d, sin d) lies on
+// the ray from a through b, with y growing downwards. b = a gives 3 pi / 2.
+double directionAngle(QPoint a, QPoint b);
+
 // Press, move and release on the wave view at the view point (X, Y), whatever the button.
 namespace pointer {
 void press(PointerHost &host, SharedState &state, int X, int Y);

@@ -1,0 +1,32 @@
+#include "measure/practice.h"
+
+#include "platform/canvas.h"
+
+namespace wave {
+
+Verdict judge(double e, double right, double close, const QString &praise)
+{
+    if (e < right)
+        return {MessageKind::Information, praise};
+    if (e < close)
+        return {MessageKind::Warning,
+                QStringLiteral("Right!\nBut can you get the answer\na little closer?")};
+    return judge(false);
+}
+
+Verdict judge(bool right)
+{
+    if (right)
+        return {MessageKind::Information, QStringLiteral("Right!\nWell Done!")};
+    return {MessageKind::Error, QStringLiteral("Oops!\nTry again!")};
+}
+
+void clearPractice(Canvas &canvas)
+{
+    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    canvas.rectangle(0, 0, practiceWidth, practiceHeight);
+    canvas.pen() = Pen{};
+}
+
+} // namespace wave

@@ -1,0 +1,297 @@
+#include "measure/practice_window.h"
+
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/form.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace wave {
+
+namespace {
+
+ShapeLayer *handle(ShapeLayer::Kind kind, QColor pen, QColor fill, const char *name,
+                   QWidget *parent)
+{
+    auto *shape = new ShapeLayer(kind, pen, fill, Qt::SolidLine, parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->resize(5, 5);
+    shape->setMouseTracking(true);
+    shape->setCursor(Qt::PointingHandCursor);
+    return shape;
+}
+
+} // namespace
+
+TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
+    : QDialog(parent), proim(new ImageView(practiceWidth, practiceHeight, this)),
+      canvas_(proim->image()), dialogs_(dialogs), random_(random)
+{
+    setObjectName(QStringLiteral("Profrm"));
+    setWindowTitle(QStringLiteral("Measurement Practice"));
+    setFixedSize(425, 447);
+    QFont systemFont = font();
+    systemFont.setPixelSize(13);
+    setFont(systemFont);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(254, 253, 199));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    place(proim, "proim", {14, 10, practiceWidth, practiceHeight});
+    proim->setMouseTracking(true);
+    proim->setCursor(Qt::CrossCursor);
+    csh = handle(ShapeLayer::Kind::Rectangle, Qt::red, QColor(), "csh", proim);
+    msh = handle(ShapeLayer::Kind::Rectangle, Qt::black, QColor(), "msh", proim);
+    lsh = handle(ShapeLayer::Kind::Circle, Qt::black, Qt::white, "lsh", proim);
+    dsh = handle(ShapeLayer::Kind::Circle, Qt::black, Qt::black, "dsh", proim);
+    for (ShapeLayer *shape : handleShapes()) {
+        shape->installEventFilter(this);
+        shape->hide();
+    }
+
+    QFrame *lower = panel(this, "lowerpl", QColor(169, 150, 109), {0, 266, 425, 181});
+    QFont panelFont(QStringLiteral("Arial"));
+    panelFont.setPixelSize(13);
+    panelFont.setBold(true);
+    lower->setFont(panelFont);
+
+    practicenb = new Notebook(lower);
+    place(practicenb, "practicenb", {8, 6, 300, 168});
+    buildProtractorPage(practicenb->addPage(QStringLiteral("&Protractor")));
+    buildRulerPage(practicenb->addPage(QStringLiteral("&Ruler")));
+    buildRayPage(practicenb->addPage(QStringLiteral("&Ray Movement")));
+
+    Checkbt = button(lower, "Checkbt", QStringLiteral("&Check"), {316, 30, 100, 32});
+    Checkbt->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    Checkbt->setDefault(true);
+    nextbt = button(lower, "nextbt", QStringLiteral("&Next"), {316, 72, 100, 32});
+    nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    nextbt->setLayoutDirection(Qt::RightToLeft);
+    Returnbt = button(lower, "Returnbt", QStringLiteral("&Return"), {316, 134, 100, 32});
+    // Enter always checks the answer, even after "&Next" was clicked.
+    nextbt->setAutoDefault(false);
+    Returnbt->setAutoDefault(false);
+
+    connectHandlers();
+    FormCreate();
+}
+
+void TProfrm::buildProtractorPage(QWidget *page)
+{
+    Label1 = label(page, "Label1", QStringLiteral("Find the Angle:"), {8, 8, 130, 18});
+    Normalrb = radio(page, "Normalrb", QStringLiteral("From the Normal"), {8, 34, 140, 20});
+    linerb = radio(page, "linerb", QStringLiteral("Between Two Lines"), {8, 60, 140, 20});
+    linerb->setChecked(true);
+    anggb = group(page, "anggb", QStringLiteral("The angle is"), {152, 4, 138, 84});
+    Ang1rb = radio(anggb, "Ang1rb", QStringLiteral(" 0.0°"), {12, 26, 116, 20});
+    Ang1rb->setChecked(true);
+    ang2rb = radio(anggb, "ang2rb", QStringLiteral(" 180.0°"), {12, 54, 116, 20});
+}
+
+void TProfrm::buildRulerPage(QWidget *page)
+{
+    Label2 = label(page, "Label2", QStringLiteral("Measure length between:"), {8, 8, 180, 18});
+    pointsrb = radio(page, "pointsrb", QStringLiteral(" &2 Points"), {8, 34, 130, 20});
+    pointsrb->setChecked(true);
+    wavefrontrb = radio(page, "wavefrontrb", QStringLiteral(" &Wavefronts"), {8, 60, 130, 20});
+    pandlrb = radio(page, "pandlrb", QStringLiteral(" Point and &Line"), {8, 86, 130, 20});
+    anallb = label(page, "anallb", QStringLiteral("Length is: 0"), {152, 60, 138, 18});
+}
+
+void TProfrm::buildRayPage(QWidget *page)
+{
+    Label3 = label(page, "Label3",
+                   QStringLiteral("Drag the four handles to discover each function. Move the "
+                                  "handles to reposition the ray."),
+                   {8, 6, 282, 54});
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setWordWrap(true);
+    hintlb = label(page, "hintlb", QString(), {8, 68, 282, 44});
+    hintlb->setAlignment(Qt::AlignCenter);
+    hintlb->setWordWrap(true);
+    // plain, unlike the panel's bold
+    QFont hintFont(QStringLiteral("Arial"));
+    hintFont.setPixelSize(13);
+    hintFont.setBold(false);
+    hintlb->setFont(hintFont);
+}
+
+void TProfrm::connectHandlers()
+{
+    connect(practicenb, &Notebook::pageChanging, this, &TProfrm::practicenbChange);
+    connect(Checkbt, &QPushButton::clicked, this, &TProfrm::CheckbtClick);
+    connect(nextbt, &QPushButton::clicked, this, &TProfrm::nextbtClick);
+    connect(Returnbt, &QPushButton::clicked, this, &QDialog::accept);
+    onRadioChecked({Normalrb, linerb}, this, [this] { NormalrbClick(); });
+    onRadioChecked({pointsrb, wavefrontrb, pandlrb}, this, [this] { wavefrontrbClick(); });
+    connect(proim, &ImageView::moved, this, [this](QMouseEvent *event) {
+        const QPoint at = event->position().toPoint();
+        proimMouseMove(at.x(), at.y());
+    });
+    connect(proim, &ImageView::released, this, &TProfrm::proimMouseUp);
+}
+
+void TProfrm::FormCreate()
+{
+    newAngleTask(angle_, random_);
+    measuring_.clickstep = 0;
+    plotbt();
+}
+
+int TProfrm::exec()
+{
+    FormActivate();
+    return QDialog::exec();
+}
+
+void TProfrm::FormActivate()
+{
+    practicenb->setPage(0);
+    measuring_.clickstep = 0;
+    plotbt();
+}
+
+void TProfrm::practicenbChange(int page)
+{
+    page_ = page;
+    lesson_.lessonstep = -1;
+    proim->setCursor(page == 2 ? Qt::ArrowCursor : Qt::CrossCursor);
+    if (page == 2)
+        resetbt();
+    for (ShapeLayer *shape : handleShapes())
+        shape->setVisible(page == 2);
+    nextbtClick();
+}
+
+void TProfrm::nextbtClick()
+{
+    if (page_ == 0) {
+        newAngleTask(angle_, random_);
+    } else if (page_ == 1) {
+        newRulerTask(ruler_, random_);
+    } else {
+        nextLesson(lesson_, handles_, random_);
+        resetbt();
+    }
+    measuring_.clickstep = 0;
+    plotbt();
+}
+
+void TProfrm::plotbt()
+{
+    if (page_ == 0)
+        plotAngleTask(canvas_, angle_);
+    else if (page_ == 1)
+        plotRulerTask(canvas_, ruler_, measuring_);
+    else
+        plotRays(canvas_, lesson_, handles_);
+    proim->update();
+}
+
+void TProfrm::CheckbtClick()
+{
+    const double offered = ang2rb->isChecked() ? measuring_.reading2 : measuring_.reading1;
+    const Verdict verdict = page_ == 0   ? judgeAngle(angle_, offered)
+                            : page_ == 1 ? judgeLength(ruler_, measuring_)
+                                         : judgeRays(lesson_, handles_);
+    dialogs_.message(this, verdict.kind, windowTitle(), verdict.text);
+}
+
+void TProfrm::NormalrbClick()
+{
+    angle_.fromNormal = Normalrb->isChecked();
+    nextbtClick();
+}
+
+void TProfrm::wavefrontrbClick()
+{
+    ruler_.kind = wavefrontrb->isChecked() ? LengthTask::Wavefronts
+                  : pandlrb->isChecked()   ? LengthTask::PointAndLine
+                                           : LengthTask::TwoPoints;
+    nextbtClick();
+}
+
+void TProfrm::proimMouseMove(int X, int Y)
+{
+    hintlb->clear();
+    const QPoint at(X, Y);
+    if (page_ == 0) {
+        const ReadingCaptions captions = protractorMove(canvas_, measuring_, angle_, at);
+        if (captions.Ang1rb)
+            Ang1rb->setText(*captions.Ang1rb);
+        if (captions.ang2rb)
+            ang2rb->setText(*captions.ang2rb);
+        proim->update();
+        return;
+    }
+    const QString distance = rulerMove(measuring_, at);
+    plotbt();
+    anallb->setText(distance);
+}
+
+void TProfrm::proimMouseUp()
+{
+    measuring_.clickstep = (measuring_.clickstep + 1) % (page_ == 0 ? 4 : 3);
+    handledrag_ = false;
+}
+
+void TProfrm::resetbt()
+{
+    handles_ = resetHandles(lesson_);
+    placeHandles();
+}
+
+void TProfrm::placeHandles()
+{
+    const std::array<QPoint, 4> at{handles_.csh, handles_.msh, handles_.lsh, handles_.dsh};
+    const std::array<ShapeLayer *, 4> shapes = handleShapes();
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        shapes[i]->move(at[i] - QPoint(2, 2));
+}
+
+void TProfrm::handleMouseMove(Handle handle, QPoint at)
+{
+    hintlb->setText(handleHint(handle));
+    if (!handledrag_)
+        return;
+    // a handle dragged off the picture could not be caught again
+    const QPoint inside(std::clamp(at.x(), 0, practiceWidth - 1),
+                        std::clamp(at.y(), 0, practiceHeight - 1));
+    handles_ = dragHandle(handles_, handle, inside);
+    placeHandles();
+    plotbt();
+}
+
+bool TProfrm::eventFilter(QObject *watched, QEvent *event)
+{
+    const std::array<ShapeLayer *, 4> shapes = handleShapes();
+    const auto found = std::find(shapes.begin(), shapes.end(), watched);
+    if (found == shapes.end())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        handledrag_ = true;
+        return true;
+    case QEvent::MouseButtonRelease:
+        handledrag_ = false;
+        return true;
+    case QEvent::MouseMove: {
+        const QPoint at =
+            (*found)->mapToParent(static_cast<QMouseEvent *>(event)->position().toPoint());
+        handleMouseMove(Handle(found - shapes.begin()), at);
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+} // namespace wave

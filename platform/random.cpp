@@ -1,0 +1,16 @@
+#include "platform/random.h"
+
+#include <QDateTime>
+
+namespace wave {
+
+QtRandom::QtRandom() : generator_(quint32(QDateTime::currentMSecsSinceEpoch()))
+{
+}
+
+double QtRandom::uniform()
+{
+    return generator_.generateDouble();
+}
+
+} // namespace wave
