@@ -13,7 +13,8 @@ int main(int argc, char *argv[])
     wave::QtDialogs dialogs;
     wave::QtFileDialogs files;
     wave::QtClipboard clipboard;
-    wave::TInterference window(programName, {dialogs, files, clipboard});
+    wave::QtRandom random;
+    wave::TInterference window(programName, {dialogs, files, clipboard, random});
     window.show();
     window.FormActivate();
     return app.exec();

@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
 #include "interference/interference_panel.h"
+#include "measure/practice_window.h"
 #include "slit/light_window.h"
 #include "view/wave_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -34,6 +36,9 @@ TInterference::TInterference(const QString &programName, Services services)
     buildPanels();
     buildMenus();
     FormCreate();
+    Profrm = new TProfrm(services_.dialogs, services_.random, this);
+    connect(MeasurementPractice1, &QAction::triggered, this,
+            &TInterference::MeasurementPractice1Click);
     pattfrm = new Tpattfrm(services_.dialogs, services_.files, services_.clipboard, this);
     connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
 }
@@ -117,6 +122,11 @@ void TInterference::LightbtClick()
 {
     pattfrm->selectDoubleSlit();
     runModal([this] { pattfrm->exec(); });
+}
+
+void TInterference::MeasurementPractice1Click()
+{
+    runModal([this] { Profrm->exec(); });
 }
 
 void TInterference::About1Click()

@@ -18,6 +18,7 @@ class QToolButton;
 namespace wave {
 
 class InterferencePanel;
+class TProfrm;
 class Tpattfrm;
 class Notebook;
 class WaveView;
@@ -40,7 +41,8 @@ public:
     InterferencePanel *Varying;
     QToolButton *BitBtn1;
 
-    // The light pattern window, created with the main window and shown modally.
+    // The practice and light pattern windows, created with the main window, shown modally.
+    TProfrm *Profrm;
     Tpattfrm *pattfrm;
 
     QMenu *File1;
@@ -59,6 +61,7 @@ public:
     void FormDeactivate();
     void About1Click();
     void LightbtClick();
+    void MeasurementPractice1Click();
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 

@@ -137,9 +137,8 @@ void TInterference::buildMenus()
         Panel1->water->addAction(action);
     }
 
-    // Printing, copying, the user name and the practice window are not wired yet.
-    for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1,
-                           MeasurementPractice1, Print3, Copy3})
+    // Printing, copying and the user name are not wired yet.
+    for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1, Print3, Copy3})
         later->setEnabled(false);
 }
 

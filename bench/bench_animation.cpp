@@ -96,7 +96,8 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     QtFileDialogs files;
     QtClipboard clipboard;
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard});
+    QtRandom random;
+    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random});
     window.show();
     window.FormActivate();
     everythingOn(window);

@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
     wave::QtDialogs dialogs;
     wave::QtFileDialogs files;
     wave::QtClipboard clipboard;
-    wave::TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard});
+    wave::QtRandom random;
+    wave::TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random});
     FirstFrame watcher;
     window.Panel1->water->installEventFilter(&watcher);
     window.show();

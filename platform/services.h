@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
+#include "platform/random.h"
 
 namespace wave {
 
@@ -12,6 +13,7 @@ struct Services {
     Dialogs &dialogs;
     FileDialogs &files;
     Clipboard &clipboard;
+    RandomSource &random;
 };
 
 } // namespace wave

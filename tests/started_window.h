@@ -6,6 +6,7 @@
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
+#include "scripted_random.h"
 
 #include <QComboBox>
 
@@ -16,9 +17,10 @@ struct Started {
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
+    ScriptedRandom random;
     TInterference window;
 
-    explicit Started(const QString &name) : window(name, {dialogs, files, clipboard})
+    explicit Started(const QString &name) : window(name, {dialogs, files, clipboard, random})
     {
         window.show();
         window.FormActivate();

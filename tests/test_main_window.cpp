@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
+#include "measure/practice_window.h"
 #include "started_window.h"
 #include "view/wave_view.h"
 
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -38,6 +40,8 @@ private slots:
     void deactivationSwitchesTheBandOff();
     void exitAndCloseEndTheProgram();
     void aboutNamesTheProduct();
+    void practiceOpensFromEveryProduct_data();
+    void practiceOpensFromEveryProduct();
 };
 
 void MainWindowTest::productsShowTheirPanel_data()
@@ -362,6 +366,37 @@ void MainWindowTest::aboutNamesTheProduct()
     QCOMPARE(panel.C1space->value(), 15);
     QVERIFY(!panel.Showscreen->isChecked());
     QCOMPARE(interference.window.windowTitle(), QStringLiteral("Rundique"));
+}
+
+void MainWindowTest::practiceOpensFromEveryProduct_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("Huygens") << QStringLiteral("Pelvane");
+    QTest::newRow("interference") << QStringLiteral("Rundique");
+    QTest::newRow("single slit") << QStringLiteral("Sorvelle");
+}
+
+void MainWindowTest::practiceOpensFromEveryProduct()
+{
+    QFETCH(QString, program);
+    Started started(program);
+    InterferencePanel &panel = started.panel();
+    panel.C1space->setValue(40);
+    panel.Showscreen->setChecked(true);
+    bool modal = false;
+    bool bandOffMeanwhile = false;
+    QTimer::singleShot(0, [&] {
+        modal = started.window.Profrm->isModal() && started.window.Profrm->isVisible();
+        bandOffMeanwhile = !panel.Showscreen->isChecked();
+        started.window.Profrm->accept();
+    });
+    QVERIFY(started.window.MeasurementPractice1->isEnabled());
+    started.window.MeasurementPractice1->trigger();
+    QVERIFY(modal);
+    QVERIFY(bandOffMeanwhile);
+    QVERIFY(!started.window.Profrm->isVisible());
+    // only the interference product resets the point sources' controls
+    QCOMPARE(panel.C1space->value(), program == QLatin1String("Rundique") ? 15 : 40);
 }
 
 QTEST_MAIN(MainWindowTest)
