@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/program.h"
 
 #include <QApplication>
 
@@ -10,12 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    wave::QtDialogs dialogs;
-    wave::QtFileDialogs files;
-    wave::QtClipboard clipboard;
-    wave::QtRandom random;
-    wave::TInterference window(programName, {dialogs, files, clipboard, random});
-    window.show();
-    window.FormActivate();
+    wave::Program program(programName);
+    program.start();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "interference/interference_panel.h"
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -14,18 +15,6 @@
 namespace wave {
 
 namespace {
-
-QFrame *panel(QWidget *parent, const char *name, QColor colour, QRect where)
-{
-    auto *created = new QFrame(parent);
-    created->setObjectName(QLatin1String(name));
-    created->setGeometry(where);
-    created->setAutoFillBackground(true);
-    QPalette palette = created->palette();
-    palette.setColor(QPalette::Window, colour);
-    created->setPalette(palette);
-    return created;
-}
 
 QAction *item(QMenu *menu, const char *name, const QString &caption,
               const QKeySequence &shortcut = {})

@@ -3,7 +3,7 @@
 //                                   the share of one core the process used meanwhile
 //   bench_animation soak [ticks]    that many ticks back to back; the resident memory after
 //                                   the first and the last tenth of them
-#include "app/main_window.h"
+#include "app/program.h"
 #include "interference/interference_panel.h"
 
 #include <QAction>
@@ -93,13 +93,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("rate");
-    QtDialogs dialogs;
-    QtFileDialogs files;
-    QtClipboard clipboard;
-    QtRandom random;
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random});
-    window.show();
-    window.FormActivate();
+    Program program(QStringLiteral("Rundique"));
+    program.start();
+    TInterference &window = program.window;
     everythingOn(window);
     if (mode == QLatin1String("rate"))
         return rate(app, window, argc > 2 ? std::atof(argv[2]) : 10.0);

@@ -1,6 +1,6 @@
 // Prints the milliseconds from the start of this process to the first frame the main
 // window paints, then quits. The start is the kernel's, so loading the libraries counts.
-#include "app/main_window.h"
+#include "app/program.h"
 #include "view/wave_view.h"
 
 #include <QApplication>
@@ -52,14 +52,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    wave::QtDialogs dialogs;
-    wave::QtFileDialogs files;
-    wave::QtClipboard clipboard;
-    wave::QtRandom random;
-    wave::TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random});
+    wave::Program program(QStringLiteral("Rundique"));
     FirstFrame watcher;
-    window.Panel1->water->installEventFilter(&watcher);
-    window.show();
-    window.FormActivate();
+    program.window.Panel1->water->installEventFilter(&watcher);
+    program.start();
     return app.exec();
 }

@@ -43,14 +43,8 @@ void InterferencePanel::connectHandlers()
             shown->setText(QStringLiteral("Amplitude: ") + QString::number(position));
         });
     connect(perc, &QScrollBar::valueChanged, this, &InterferencePanel::percChange);
-    connect(locked, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            lockedClick();
-    });
-    connect(unlocked, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            unlockedClick();
-    });
+    onRadioChecked({locked}, this, [this] { lockedClick(); });
+    onRadioChecked({unlocked}, this, [this] { unlockedClick(); });
     connect(Numpoints, &QComboBox::activated, this, &InterferencePanel::NumpointsChange);
     onFocusChange(Numpoints, nullptr, [this] { NumpointsChange(); });
     connect(fraction, &QComboBox::activated, this, &InterferencePanel::fractionExit);
@@ -69,11 +63,7 @@ void InterferencePanel::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &InterferencePanel::Timer1Timer);
     connect(timerate, &QScrollBar::valueChanged, this, &InterferencePanel::timerateChange);
     connect(bicb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
-    for (QRadioButton *where : {screenrb, anyrb})
-        connect(where, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                screenrbClick();
-        });
+    onRadioChecked({screenrb, anyrb}, this, [this] { screenrbClick(); });
 }
 
 int InterferencePanel::sourceCount() const

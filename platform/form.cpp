@@ -28,14 +28,19 @@ Control *titled(QWidget *parent, const char *name, const QString &text, Place wh
 
 } // namespace
 
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place where)
 {
     auto *created = new QFrame(parent);
     place(created, name, where);
-    created->setAutoFillBackground(true);
-    QPalette palette = created->palette();
-    palette.setColor(QPalette::Window, colour);
-    created->setPalette(palette);
+    paintBackground(created, colour);
     return created;
 }
 

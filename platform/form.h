@@ -21,6 +21,8 @@ struct Place {
 
 void place(QWidget *widget, const char *name, Place where);
 // A panel filled with its own colour.
+// Fills the widget's background with the colour.
+void paintBackground(QWidget *widget, const QColor &colour);
 QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place where);
 QLabel *label(QWidget *parent, const char *name, const QString &text, Place where);
 QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where);

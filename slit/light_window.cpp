@@ -25,14 +25,6 @@ namespace {
 const QColor windowColour(254, 253, 199);
 const QColor panelColour(169, 150, 109);
 
-void paintBackground(QWidget *widget, QColor colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, QWidget *parent)
@@ -161,11 +153,7 @@ void Tpattfrm::connectHandlers()
     connect(scrsb, &QScrollBar::valueChanged, this, &Tpattfrm::scrsbChange);
     connect(widthsb, &QScrollBar::valueChanged, this, &Tpattfrm::widthsbChange);
     connect(wavesb, &QScrollBar::valueChanged, this, &Tpattfrm::wavesbChange);
-    for (QRadioButton *kind : {singleslitrb, doubleslitrb})
-        connect(kind, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                widthsbChange();
-        });
+    onRadioChecked({singleslitrb, doubleslitrb}, this, [this] { widthsbChange(); });
     connect(bwcb, &QCheckBox::toggled, this, &Tpattfrm::patternbt);
     connect(measurecb, &QCheckBox::toggled, this, &Tpattfrm::measurecbClick);
     connect(outim, &ImageView::moved, this,

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/main_window.h"
+
+namespace wave {
+
+// The running program: the real dialogs, clipboard and chance, and the main window built
+// on them under the name the program was started as, shown and set up for its product.
+struct Program {
+    QtDialogs dialogs;
+    QtFileDialogs files;
+    QtClipboard clipboard;
+    QtRandom random;
+    TInterference window;
+
+    explicit Program(const QString &programName)
+        : window(programName, {dialogs, files, clipboard, random})
+    {
+    }
+
+    void start()
+    {
+        window.show();
+        window.FormActivate();
+    }
+};
+
+} // namespace wave
