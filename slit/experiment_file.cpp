@@ -1,9 +1,10 @@
 #include "slit/experiment_file.h"
 
+#include "platform/safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
@@ -112,12 +113,17 @@ QString saveExperimentFile(const QString &path, const QByteArray &bytes)
 {
     if (QFileInfo(path).isDir())
         return accessDenied;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const WriteOutcome outcome = writeWholeFile(path, bytes);
+    switch (outcome.stage) {
+    case WriteStage::Done:
+        return {};
+    case WriteStage::Open:
         return QFileInfo(path).absoluteDir().exists() ? accessDenied : pathNotFound;
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return writeError;
-    return {};
+    case WriteStage::Write:
+        break;
+    }
+    return QStringLiteral("%1: %2\n%3")
+        .arg(writeError, outcome.systemError, QDir::toNativeSeparators(path));
 }
 
 } // namespace wave

@@ -34,7 +34,8 @@ std::optional<QByteArray> toWindows1252(const QString &text);
 QByteArray experimentFileBytes(const QStringList &comment, const ExperimentRecord &record);
 
 // Writes the file beside its target and then puts it in the target's place, so that a failed
-// save leaves an existing file as it was. Returns the error text, empty on success.
+// save leaves an existing file as it was. Returns the error text, empty on success; a failed
+// write names the system's reason and the file.
 QString saveExperimentFile(const QString &path, const QByteArray &bytes);
 
 } // namespace wave

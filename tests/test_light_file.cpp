@@ -1,6 +1,9 @@
 #include "slit/experiment_file.h"
 #include "slit/light_experiments.h"
 
+#include "full_folder.h"
+#include "platform/safe_file.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -72,6 +75,9 @@ private slots:
     void aLongLineIsNotHeld();
     void savingReplacesAWholeFile();
     void aFailedSaveKeepsTheOldFile();
+    void aFullDiskKeepsEveryFile_data();
+    void aFullDiskKeepsEveryFile();
+    void aFailingWriterLeavesNothing();
     void unusableFiles();
 };
 
@@ -227,6 +233,54 @@ void LightFileTest::aFailedSaveKeepsTheOldFile()
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), QByteArray("Start Data\r\n0 1 100 80 400"));
+}
+
+void LightFileTest::aFullDiskKeepsEveryFile_data()
+{
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<int>("size"); // small ones fit any write buffer and fail only on flushing
+    QTest::newRow("onto a file, small") << true << 26;
+    QTest::newRow("onto a file, large") << true << 300000;
+    QTest::newRow("a new name, small") << false << 26;
+    QTest::newRow("a new name, large") << false << 300000;
+}
+
+void LightFileTest::aFullDiskKeepsEveryFile()
+{
+    QFETCH(bool, existing);
+    QFETCH(int, size);
+    FullFolder folder;
+    const QByteArray old("Start Data\r\n0 1 100 80 400");
+    if (existing)
+        QVERIFY(folder.put(QStringLiteral("fringes.int"), old));
+    const QStringList before = folder.files();
+    QVERIFY(folder.fill());
+    const QString path = folder.filePath(QStringLiteral("fringes.int"));
+    const QString error = saveExperimentFile(path, QByteArray(size, 'x'));
+    folder.release();
+    QCOMPARE(error, QStringLiteral("Disk write error: %1\n%2").arg(folder.systemError(), path));
+    QCOMPARE(folder.files(), before);
+    if (existing) {
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+    }
+}
+
+void LightFileTest::aFailingWriterLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    QVERIFY(writeWholeFile(path, QByteArray("old")).ok());
+    const WriteOutcome failed = writeWholeFile(path, [](QIODevice &device) {
+        device.write("half");
+        return false;
+    });
+    QCOMPARE(failed.stage, WriteStage::Write);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"picture.png"});
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old"));
 }
 
 void LightFileTest::unusableFiles()

@@ -1,3 +1,4 @@
+#include "full_folder.h"
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
@@ -116,6 +117,8 @@ private slots:
     void savedBytes_data();
     void savedBytes();
     void failedSavesKeepThePanelOpen();
+    void aFullDiskKeepsTheFileAndThePanel_data();
+    void aFullDiskKeepsTheFileAndThePanel();
     void measuring();
     void copyAndAbout();
 };
@@ -426,6 +429,57 @@ void LightWindowTest::failedSavesKeepThePanelOpen()
     QCOMPARE(light.dialogs.shown.back().kind, MessageKind::Warning);
     QVERIFY(!w.Savegb->isHidden());
     QVERIFY(QDir(light.dir.path()).isEmpty());
+}
+
+void LightWindowTest::aFullDiskKeepsTheFileAndThePanel_data()
+{
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<QString>("comment");
+    QTest::newRow("onto a file") << true << QString();
+    QTest::newRow("onto a file, with a comment") << true << QStringLiteral("Fringes of class 5");
+    QTest::newRow("a new name") << false << QString();
+    QTest::newRow("a new name, with a comment") << false << QStringLiteral("Fringes of class 5");
+}
+
+void LightWindowTest::aFullDiskKeepsTheFileAndThePanel()
+{
+    QFETCH(bool, existing);
+    QFETCH(QString, comment);
+    Light light;
+    Tpattfrm &w = light.window;
+    FullFolder folder;
+    const QByteArray old("Start Data\r\n0 1 100 80 400");
+    if (existing)
+        QVERIFY(folder.put(QStringLiteral("saved.int"), old));
+    const QStringList before = folder.files();
+    w.Experiment1->trigger();
+    if (!comment.isEmpty()) {
+        w.Memo1->setFocus();
+        w.Memo1->insertPlainText(comment);
+    }
+    const QString path = folder.filePath(QStringLiteral("saved.int"));
+    light.files.answers = {path};
+    QVERIFY(folder.fill());
+    w.Savebt->click();
+    folder.release();
+
+    QCOMPARE(light.dialogs.shown.size(), std::size_t(1));
+    QCOMPARE(light.dialogs.shown.back().kind, MessageKind::Error);
+    const QString message = light.dialogs.shown.back().text;
+    QVERIFY2(message.contains(folder.systemError()) && message.contains(path), qPrintable(message));
+    QCOMPARE(folder.files(), before);
+    if (existing)
+        QCOMPARE(contents(path), old);
+    QVERIFY(!w.Savegb->isHidden());
+    QVERIFY(!w.scrsb->isEnabled());
+    QCOMPARE(w.Memo1->toPlainText(),
+             comment.isEmpty() ? QStringLiteral("*Insert Comment Here*") : comment);
+
+    // With room again the same panel saves the comment.
+    light.files.answers = {light.dir.filePath(QStringLiteral("saved.int"))};
+    w.Savebt->click();
+    QVERIFY(w.Savegb->isHidden());
+    QVERIFY(contents(light.dir.filePath(QStringLiteral("saved.int"))).startsWith(comment.toUtf8()));
 }
 
 void LightWindowTest::measuring()
