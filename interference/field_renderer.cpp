@@ -54,13 +54,19 @@ void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
     const int cy = params.markerTop - viewOffset + 3;
     const int ya = params.markerTop - viewOffset;
     const int reach = ringReach();
+    // The rays toward the view's bottom corners give the upper half circle only while the
+    // centre lies among the view's columns; beyond them both rays point to the same side.
+    const bool inside = cx >= 0 && cx < viewWidth;
+    const int startX = inside ? viewWidth : cx + 1;
+    const int endX = inside ? 0 : cx - 1;
+    const int rayY = inside ? ya : cy;
     for (int r = T % P + P; r <= reach; r += P) {
         const bool evenRing = (r / P) % 2 == 0;
         const bool solid = T < P ? evenRing : !evenRing;
         Pen &pen = canvas.pen();
         pen.style = solid ? PenStyle::Solid : PenStyle::Dot;
         pen.colour = params.colourWaves && !solid ? colour::red : colour::black;
-        canvas.arc(cx - r, cy - r, cx + r, cy + r, viewWidth, ya, 0, ya);
+        canvas.arc(cx - r, cy - r, cx + r, cy + r, startX, rayY, endX, rayY);
     }
 }
 

@@ -1,10 +1,15 @@
 #include "interference/field_renderer.h"
 #include "recording_canvas.h"
 
+#include "platform/bitmap_canvas.h"
+
+#include <QImage>
+
 #include <QTest>
 
 using namespace wave;
 using Op = RecordingCanvas::Op;
+using Centres = std::array<int, 3>; // ring centres in view columns
 
 class FieldRendererTest : public QObject {
     Q_OBJECT
@@ -13,6 +18,9 @@ private slots:
     void markersAreCentredOnTheFrameWidth();
     void ringsAlternateCrestAndTrough_data();
     void ringsAlternateCrestAndTrough();
+    void ringsOfCentresBeyondTheView_data();
+    void ringsOfCentresBeyondTheView();
+    void outerRingsReachTheView();
     void troughsAreRedOnlyWithColourWaves();
     void groundAndDiscsComeFirst();
     void overlaysRunToTheMeasurePoint_data();
@@ -91,6 +99,79 @@ void FieldRendererTest::ringsAlternateCrestAndTrough()
     }
     QVERIFY(firstRadius + (count - 1) * P <= ringReach());
     QVERIFY(firstRadius + count * P > ringReach());
+}
+
+void FieldRendererTest::ringsOfCentresBeyondTheView_data()
+{
+    QTest::addColumn<int>("S");
+    QTest::addColumn<Centres>("centres");
+    QTest::newRow("all inside") << 100 << Centres{242, 342, 442};
+    QTest::newRow("left one on column 0") << 342 << Centres{0, 342, 684};
+    QTest::newRow("left one just beyond") << 343 << Centres{-1, 342, 685};
+    QTest::newRow("right one on the last column") << 365 << Centres{-22, 343, 708};
+    QTest::newRow("right one just beyond") << 366 << Centres{-23, 343, 709};
+    QTest::newRow("both far beyond") << 493 << Centres{-150, 343, 836};
+}
+
+void FieldRendererTest::ringsOfCentresBeyondTheView()
+{
+    QFETCH(int, S);
+    QFETCH(Centres, centres);
+    RecordingCanvas canvas;
+    FieldParams params;
+    params.n = 3;
+    params.S = S;
+    params.P = {40, 40, 40};
+    drawField(canvas, params);
+
+    const auto arcs = canvas.only(Op::Arc);
+    const std::size_t perSource = arcs.size() / 3;
+    QCOMPARE(arcs.size(), 3 * perSource);
+    for (std::size_t i = 0; i < arcs.size(); ++i) {
+        const int cx = centres[i / perSource];
+        const std::vector<int> &a = arcs[i].args;
+        QCOMPARE((a[0] + a[2]) / 2, cx);
+        // Inside, the rays toward the bottom corners; beyond, the level rays of a true half.
+        const bool inside = cx >= 0 && cx < 709;
+        const std::vector<int> rays = inside ? std::vector<int>{709, 341, 0, 341}
+                                             : std::vector<int>{cx + 1, 344, cx - 1, 344};
+        QCOMPARE(std::vector<int>(a.begin() + 4, a.end()), rays);
+    }
+}
+
+void FieldRendererTest::outerRingsReachTheView()
+{
+    // At S 493 the outer centres lie 150 and 127 columns beyond the view; their rings cross
+    // the edge columns all the way up, where each circle meets them.
+    QImage image(709, 349, QImage::Format_RGB32);
+    BitmapCanvas canvas(image);
+    FieldParams params;
+    params.n = 3;
+    params.S = 493;
+    params.P = {40, 40, 40};
+    params.colourWaves = false;
+    drawField(canvas, params);
+    // How many rings cross the column where they should; -1 for one that is missing there.
+    const auto crossings = [&](int cx, int column) {
+        int found = 0;
+        for (int r = 80; r <= ringReach(); r += 80) {
+            const int dx = column - cx;
+            if (r <= std::abs(dx) + 1)
+                continue;
+            const int y = 344 - int(std::lround(std::sqrt(double(r * r - dx * dx))));
+            if (y < 0)
+                continue;
+            bool hit = false;
+            for (int dy = -2; dy <= 2; ++dy)
+                hit = hit || (y + dy >= 0 && image.pixel(column, y + dy) == 0xff000000u);
+            if (!hit)
+                return -1;
+            ++found;
+        }
+        return found;
+    };
+    QVERIFY(crossings(-150, 0) >= 3);
+    QVERIFY(crossings(836, 708) >= 3);
 }
 
 void FieldRendererTest::troughsAreRedOnlyWithColourWaves()
