@@ -86,11 +86,8 @@ void InterferencePanel::buildSeparationPage(QWidget *page)
         group(page, "GroupBox1", QStringLiteral("Point Source Separation"), {150, 4, 290, 132});
     GroupBox1->setMouseTracking(true);
     Label3 = label(GroupBox1, "Label3", QStringLiteral("Factor of Wavelength"), {12, 28, 150, 18});
-    fraction = new QComboBox(GroupBox1);
+    fraction = new ChoiceList(GroupBox1);
     place(fraction, "fraction", {170, 24, 100, 24});
-    // An edit field: a typed text that is no item leaves the list without a selection.
-    fraction->setEditable(true);
-    fraction->setInsertPolicy(QComboBox::NoInsert);
     fraction->addItems(factorItems);
     Label1 = label(GroupBox1, "Label1", QStringLiteral("Actual Separation: 30"), {12, 64, 266, 18});
     Label1->setAlignment(Qt::AlignCenter);

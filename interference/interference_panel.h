@@ -14,6 +14,8 @@ class QTimer;
 
 namespace wave {
 
+class ChoiceList;
+
 struct BandParams;
 struct FieldParams;
 struct SharedState;
@@ -47,7 +49,7 @@ public:
     QComboBox *Numpoints;
     QGroupBox *GroupBox1;
     QLabel *Label3;
-    QComboBox *fraction;
+    ChoiceList *fraction;
     QLabel *Label1;
     QScrollBar *Smooth;
     QPushButton *prntbt;

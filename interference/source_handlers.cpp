@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace wave {
 
 namespace {
@@ -197,9 +199,7 @@ void InterferencePanel::NumpointsChange()
 void InterferencePanel::fractionExit()
 {
     state_.pointerHeld = true;
-    int chosen = fraction->findText(fraction->currentText());
-    if (chosen < 0)
-        chosen = 0;
+    const int chosen = std::max(fraction->currentIndex(), 0);
     selectSilently(fraction, chosen);
     if (locked->isChecked()) {
         const double factor = parseFactor(fraction->itemText(chosen)).value_or(0.125);
@@ -211,7 +211,7 @@ void InterferencePanel::fractionExit()
 
 void InterferencePanel::fractionEnter()
 {
-    setListTextColour(fraction, palette().color(QPalette::WindowText));
+    fraction->setTextColour(palette().color(QPalette::WindowText));
 }
 
 void InterferencePanel::SmoothChange()
@@ -219,8 +219,8 @@ void InterferencePanel::SmoothChange()
     state_.clearBand();
     // A separation set by hand is no longer the chosen multiple of the wavelength, so the
     // factor disappears on its white field.
-    setListTextColour(fraction, state_.pointerHeld ? palette().color(QPalette::WindowText)
-                                                   : QColor(Qt::white));
+    fraction->setTextColour(state_.pointerHeld ? palette().color(QPalette::WindowText)
+                                               : QColor(Qt::white));
     Label1->setText(QStringLiteral("Actual Separation: ") + QString::number(Smooth->value()));
     state_.bandpeak = 0.0;
     drawinter();

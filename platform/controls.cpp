@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -190,19 +192,28 @@ void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<v
     new FocusWatcher(widget, std::move(enter), std::move(leave));
 }
 
-void setListTextColour(QComboBox *list, QColor colour)
+ChoiceList::ChoiceList(QWidget *parent)
+    : QComboBox(parent), text_(palette().color(QPalette::WindowText))
 {
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    list->setPalette(palette);
-    if (list->lineEdit())
-        list->lineEdit()->setPalette(palette);
 }
 
-QColor listTextColour(const QComboBox *list)
+void ChoiceList::setTextColour(QColor colour)
 {
-    return list->palette().color(QPalette::Text);
+    text_ = colour;
+    update();
+}
+
+void ChoiceList::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.palette.setColor(QPalette::Button, option.palette.color(QPalette::Base));
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.palette.setColor(QPalette::ButtonText, text_);
+    option.palette.setColor(QPalette::Text, text_);
+    painter.setPen(text_);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 } // namespace wave

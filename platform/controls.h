@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
 #include <QWidget>
@@ -7,7 +8,6 @@
 #include <functional>
 #include <initializer_list>
 
-class QComboBox;
 class QRadioButton;
 class QStackedWidget;
 class QTabBar;
@@ -103,8 +103,20 @@ void selectSilently(QComboBox *list, int index);
 // back from there no entering.
 void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<void()> leave);
 
-// The colour of a list's text in its edit field: white hides it on the white field.
-void setListTextColour(QComboBox *list, QColor colour);
-QColor listTextColour(const QComboBox *list);
+// A drop-down list (choice only) on a white field whose text may take a colour of its own:
+// white hides the text while the arrow stays in the window's colour.
+class ChoiceList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ChoiceList(QWidget *parent);
+    void setTextColour(QColor colour);
+    QColor textColour() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor text_;
+};
 
 } // namespace wave

@@ -40,6 +40,8 @@ Bar *bar(QWidget *parent, const char *name, int minimum, int maximum, int value,
     created->setRange(minimum, maximum);
     created->setValue(value);
     created->setPageStep(largeStep);
+    // Tab reaches every bar, and the keys move it as the mouse does.
+    created->setFocusPolicy(Qt::StrongFocus);
     // Qt's scroll bars take the right arrow key as a step down; here it steps up.
     created->setInvertedControls(false);
     place(created, name, where);

@@ -3,6 +3,7 @@
 #include "view/wave_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,6 +34,8 @@ private slots:
     void movingTheBandStartsTheAverageAfresh();
     void nodePathOnlyForTwoMatchedSources();
     void lightWindowOpensBetweenDeactivationAndReset();
+    void keyboardReachesEveryBar();
+    void factorListHidesOnlyItsText();
 };
 
 void InterferenceTest::startAndStopTheWaves()
@@ -378,6 +381,106 @@ void InterferenceTest::lightWindowOpensBetweenDeactivationAndReset()
     // back in the main window the product is set up afresh
     QCOMPARE(panel.C1space->value(), 15);
     QVERIFY(!panel.timeron->isChecked());
+}
+
+namespace {
+
+// The scroll bars that Tab reaches from the focused control, in the order it reaches them.
+QStringList barsInTabOrder()
+{
+    QStringList bars;
+    for (int i = 0; i < 60; ++i) {
+        if (i > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget *focused = QApplication::focusWidget();
+        if (qobject_cast<const QScrollBar *>(focused) && !bars.contains(focused->objectName()))
+            bars << focused->objectName();
+    }
+    return bars;
+}
+
+} // namespace
+
+void InterferenceTest::keyboardReachesEveryBar()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    started.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&started.window));
+    QCOMPARE(QApplication::focusWidget(), panel.C1space); // the reset's focus takes
+    panel.setPage(1);
+    QTest::keyClick(panel.Numpoints, Qt::Key_End); // three sources, by key
+    QCOMPARE(panel.Numpoints->currentText(), QStringLiteral("3"));
+    QCOMPARE(barsInTabOrder(), QStringList{"Smooth"});
+    panel.setPage(0);
+    panel.C1space->setFocus();
+    QCOMPARE(barsInTabOrder(),
+             (QStringList{"C1space", "fampsb", "c2space", "sampsb", "c3space", "tampsb", "perc"}));
+    panel.setPage(2);
+    QTest::keyClick(panel.Showscreen, Qt::Key_Space); // the band, and its bar with it
+    QVERIFY(panel.Showscreen->isChecked());
+    QCOMPARE(barsInTabOrder(), (QStringList{"timerate", "movescreen"}));
+
+    // Right, Up and Page Up step up on every horizontal bar; Home and End go to the ends.
+    for (QScrollBar *bar : {static_cast<QScrollBar *>(panel.C1space), panel.fampsb,
+                            static_cast<QScrollBar *>(panel.c2space), panel.sampsb,
+                            static_cast<QScrollBar *>(panel.c3space), panel.tampsb, panel.perc,
+                            panel.Smooth, panel.timerate}) {
+        const QString name = bar->objectName();
+        panel.setPage(bar == panel.Smooth ? 1 : bar == panel.timerate ? 2 : 0);
+        bar->setFocus();
+        QVERIFY2(bar->hasFocus(), qPrintable(name));
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(bar->value(), bar->minimum());
+        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Up);
+        QCOMPARE(bar->value(), bar->minimum() + 2);
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(bar->value(), bar->minimum() + 1);
+        QTest::keyClick(bar, Qt::Key_PageUp);
+        QCOMPARE(bar->value(), std::min(bar->minimum() + 1 + bar->pageStep(), bar->maximum()));
+        QTest::keyClick(bar, Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), bar->maximum() - bar->pageStep());
+    }
+    QCOMPARE(panel.Label1->text(),
+             QStringLiteral("Actual Separation: ") + QString::number(panel.Smooth->value()));
+
+    // The band's bar moves the way the key points: Down lowers the band line.
+    QScrollBar *band = started.window.Panel1->movescreen;
+    band->setFocus();
+    QTest::keyClick(band, Qt::Key_Home);
+    QTest::keyClick(band, Qt::Key_Down);
+    QTest::keyClick(band, Qt::Key_Down);
+    QTest::keyClick(band, Qt::Key_Up);
+    QCOMPARE(band->value(), 1);
+    QCOMPARE(started.window.Panel1->screenpos->y(), 14 + 1 + 20);
+}
+
+void InterferenceTest::factorListHidesOnlyItsText()
+{
+    Started started(QStringLiteral("Rundique"));
+    InterferencePanel &panel = started.panel();
+    panel.setPage(1);
+    const auto dark = [](const QImage &image, const QRect &area) {
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += qGray(image.pixel(x, y)) < 128;
+        return found;
+    };
+    const QRect field(4, 4, panel.fraction->width() - 30, panel.fraction->height() - 8);
+    const QRect arrow(panel.fraction->width() - 22, 4, 18, panel.fraction->height() - 8);
+    const QImage shown = panel.fraction->grab().toImage();
+    QVERIFY(dark(shown, field) > 10);
+    QVERIFY(dark(shown, arrow) > 3);
+
+    panel.Smooth->setValue(panel.Smooth->value() + 1); // moved by hand
+    QCOMPARE(panel.fraction->textColour(), QColor(Qt::white));
+    const QImage hidden = panel.fraction->grab().toImage();
+    QCOMPARE(dark(hidden, field), 0);
+    QCOMPARE(dark(hidden, arrow), dark(shown, arrow));
 }
 
 QTEST_MAIN(InterferenceTest)

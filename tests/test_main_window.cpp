@@ -124,7 +124,7 @@ void MainWindowTest::interferenceResetRestoresTheDesignSetUp()
     QVERIFY(!panel.Showscreen->isChecked());
     QVERIFY(!panel.addinter->isChecked());
     QVERIFY(!panel.BandW->isChecked());
-    QCOMPARE(listTextColour(panel.fraction), panel.palette().color(QPalette::WindowText));
+    QCOMPARE(panel.fraction->textColour(), panel.palette().color(QPalette::WindowText));
     QCOMPARE(started.window.state.clickPhase, 0);
     QVERIFY(!started.window.state.pointerHeld);
 
@@ -142,20 +142,26 @@ void MainWindowTest::interferenceResetRestoresTheDesignSetUp()
 void MainWindowTest::typedFactorSetsTheSeparation_data()
 {
     QTest::addColumn<int>("P1");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("typed"); // first characters of an item, typed on the closed list
+    QTest::addColumn<int>("key");       // then one key, 0 for none
     QTest::addColumn<int>("separation");
     QTest::addColumn<int>("selected");
-    QTest::newRow("rounds 0.5 to 0, clamped to 1") << 2 << "0.125" << 1 << 0;
-    QTest::newRow("600 clamped to 500") << 50 << "6" << 500 << 13;
-    QTest::newRow("2.5 rounds to 2") << 5 << "0.25" << 2 << 1;
-    QTest::newRow("7.5 rounds to 8") << 15 << "0.25" << 8 << 1;
-    QTest::newRow("no such item: the first") << 15 << "7" << 4 << 0;
+    QTest::newRow("rounds 0.5 to 0, clamped to 1") << 2 << "0.1" << 0 << 1 << 0;
+    QTest::newRow("600 clamped to 500") << 50 << "6" << 0 << 500 << 13;
+    QTest::newRow("2.5 rounds to 2") << 5 << "0.2" << 0 << 2 << 1;
+    QTest::newRow("7.5 rounds to 8") << 15 << "0.25" << 0 << 8 << 1;
+    QTest::newRow("no such item keeps the choice") << 15 << "7" << 0 << 60 << 8;
+    QTest::newRow("down from 2") << 15 << "" << int(Qt::Key_Down) << 75 << 9;
+    QTest::newRow("up from 0.5") << 10 << "0.5" << int(Qt::Key_Up) << 5 << 1;
+    QTest::newRow("end") << 20 << "" << int(Qt::Key_End) << 240 << 13;
+    QTest::newRow("home") << 20 << "" << int(Qt::Key_Home) << 5 << 0;
 }
 
 void MainWindowTest::typedFactorSetsTheSeparation()
 {
     QFETCH(int, P1);
     QFETCH(QString, typed);
+    QFETCH(int, key);
     QFETCH(int, separation);
     QFETCH(int, selected);
 
@@ -163,19 +169,22 @@ void MainWindowTest::typedFactorSetsTheSeparation()
     InterferencePanel &panel = started.panel();
     started.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&started.window));
+    QVERIFY(!panel.fraction->isEditable());
     panel.C1space->setValue(P1);
     panel.setPage(1);
     panel.fraction->setFocus();
     QVERIFY(panel.fraction->hasFocus());
-    panel.fraction->lineEdit()->selectAll();
-    QTest::keyClicks(panel.fraction->lineEdit(), typed);
-    panel.Smooth->setFocus(); // leaving the list applies the factor
-
+    QTest::keyClicks(panel.fraction, typed);
+    if (key != 0)
+        QTest::keyClick(panel.fraction, Qt::Key(key));
+    QCOMPARE(panel.fraction->currentIndex(), selected);
+    QCOMPARE(panel.Smooth->value(), separation); // the choice applies at once
+    panel.Smooth->setFocus();                    // and again on leaving the list
     QCOMPARE(panel.Smooth->value(), separation);
     QCOMPARE(panel.Label1->text(),
              QStringLiteral("Actual Separation: ") + QString::number(separation));
     QCOMPARE(panel.fraction->currentIndex(), selected);
-    QCOMPARE(listTextColour(panel.fraction), panel.palette().color(QPalette::WindowText));
+    QCOMPARE(panel.fraction->textColour(), panel.palette().color(QPalette::WindowText));
     QVERIFY(!started.window.state.pointerHeld);
 }
 
@@ -293,12 +302,12 @@ void MainWindowTest::factorHidesWhenTheSeparationIsSetByHand()
     QTest::keyClick(panel.Smooth, Qt::Key_Right);
     QCOMPARE(panel.Smooth->value(), 61);
     QCOMPARE(panel.Label1->text(), QStringLiteral("Actual Separation: 61"));
-    QCOMPARE(listTextColour(panel.fraction), QColor(Qt::white));
+    QCOMPARE(panel.fraction->textColour(), QColor(Qt::white));
     QCOMPARE(started.window.Panel1->center2->x() - started.window.Panel1->Center1->x(), 61);
 
     choose(panel.fraction, 4); // "1": one wavelength
     QCOMPARE(panel.Smooth->value(), 30);
-    QCOMPARE(listTextColour(panel.fraction), panel.palette().color(QPalette::WindowText));
+    QCOMPARE(panel.fraction->textColour(), panel.palette().color(QPalette::WindowText));
 }
 
 void MainWindowTest::ringsAndOverlaysReachTheView()

@@ -64,6 +64,8 @@ WaveView::WaveView(QWidget *parent)
     movescreen->setObjectName(QStringLiteral("movescreen"));
     movescreen->setGeometry(706, 16, 17, 251);
     movescreen->setRange(0, 200);
+    // Up and Down move the thumb and the band line the way the key points.
+    movescreen->setFocusPolicy(Qt::StrongFocus);
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{mim2, center3, dissh, copyshape, Image1,
                                                             mim1, screenpos, movescreen})
