@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole suite headless.
 # ./test.sh --sanitize builds with the address and undefined-behaviour sanitizers instead.
+# ./test.sh --fuzz [seconds] fuzzes the experiment file reader instead, 30 seconds by default.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = "--fuzz" ]; then
+    exec fuzz/run.sh "${2:-30}"
+fi
 . scripts/setup.sh
 
 dir=build/release

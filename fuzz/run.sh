@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/setup.sh
-wave_install_missing clang
+# libFuzzer and the sanitizers' runtime come with clang only as a recommendation.
+wave_install_missing clang libclang-rt-dev
 
 out=build/fuzz
 mkdir -p "$out/corpus"
