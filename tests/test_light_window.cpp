@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -117,6 +118,7 @@ private slots:
     void savedBytes_data();
     void savedBytes();
     void failedSavesKeepThePanelOpen();
+    void keyboardMovesTheBars();
     void aFullDiskKeepsTheFileAndThePanel_data();
     void aFullDiskKeepsTheFileAndThePanel();
     void measuring();
@@ -429,6 +431,26 @@ void LightWindowTest::failedSavesKeepThePanelOpen()
     QCOMPARE(light.dialogs.shown.back().kind, MessageKind::Warning);
     QVERIFY(!w.Savegb->isHidden());
     QVERIFY(QDir(light.dir.path()).isEmpty());
+}
+
+void LightWindowTest::keyboardMovesTheBars()
+{
+    Light light;
+    Tpattfrm &w = light.window;
+    const std::array<int, 3> before{w.scrsb->value(), w.widthsb->value(), w.wavesb->value()};
+    w.scrsb->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 3; ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        reached << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Right);
+        QTest::keyClick(focused, Qt::Key_PageUp);
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(reached, (QStringList{"scrsb", "widthsb", "wavesb"}));
+    QCOMPARE(w.scrsb->value(), before[0] + 1 + 10);
+    QCOMPARE(w.widthsb->value(), before[1] + 1 + 10);
+    QCOMPARE(w.wavesb->value(), before[2] + 1 + 10);
 }
 
 void LightWindowTest::aFullDiskKeepsTheFileAndThePanel_data()
