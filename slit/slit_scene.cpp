@@ -61,13 +61,18 @@ void drawSlit(Canvas &canvas, const SlitParams &params)
 
     const int cR = g.cx + g.hw - 1;
     const int cL = g.cx - g.hw - 1;
+    // The top of each bend is fixed by a point 400 pixels up, as its other end is. An arc
+    // turns about the middle of its box, half a pixel left of cR and cL, so the circle's own
+    // top lies slightly right of the vertical; on a small circle that is further right than
+    // a narrow edge angle and the right bend would wrap round into a whole circle.
+    const int top = g.f - 400;
     for (int k = 0; k <= (g.f + 120) / lambda; ++k) {
         const int r = k * lambda + t;
         const int y = g.f - r;
         canvas.moveTo(g.cx + g.hw, y);
         canvas.lineTo(g.cx - g.hw - 2, y);
-        canvas.arc(cR - r, g.f - r, cR + r, g.f + r, g.rightEnd.x(), g.rightEnd.y(), cR, y);
-        canvas.arc(cL - r, g.f - r, cL + r, g.f + r, cL, y, g.leftEnd.x(), g.leftEnd.y());
+        canvas.arc(cR - r, g.f - r, cR + r, g.f + r, g.rightEnd.x(), g.rightEnd.y(), cR, top);
+        canvas.arc(cL - r, g.f - r, cL + r, g.f + r, cL, top, g.leftEnd.x(), g.leftEnd.y());
     }
 
     canvas.pen() = Pen{colour::black, 2, PenStyle::Solid};
