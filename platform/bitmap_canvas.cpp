@@ -603,11 +603,19 @@ void BitmapCanvas::fill(i64 l, i64 t, i64 r, i64 b, QRgb colour)
     t = std::max(t, i64(0));
     r = std::min(r, i64(width()));
     b = std::min(b, i64(height()));
-    if (l >= r) {
+    if (l >= r || t >= b) {
+        return;
+    }
+    const qsizetype stride = image_.bytesPerLine();
+    uchar *const bits = image_.bits();
+    const bool sameBytes = colour == (colour & 0xffu) * 0x01010101u;
+    if (sameBytes && l == 0 && r == width() && stride == qsizetype(sizeof(QRgb)) * width()) {
+        // Whole rows of white, as every scene starts with: one block, at memset's speed.
+        std::memset(bits + t * stride, int(colour & 0xffu), std::size_t((b - t) * stride));
         return;
     }
     for (i64 y = t; y < b; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(int(y)));
+        auto *row = reinterpret_cast<QRgb *>(bits + y * stride);
         std::fill(row + l, row + r, colour);
     }
 }
