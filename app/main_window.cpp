@@ -3,6 +3,7 @@
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
 #include "slit/light_window.h"
+#include "slit/slit_panel.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -41,6 +42,7 @@ TInterference::TInterference(const QString &programName, Services services)
             &TInterference::MeasurementPractice1Click);
     pattfrm = new Tpattfrm(services_.dialogs, services_.files, services_.clipboard, this);
     connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
+    connect(sslit->lihtbt, &QPushButton::clicked, this, &TInterference::lihtbtClick);
 }
 
 void TInterference::FormCreate()
@@ -96,6 +98,8 @@ void TInterference::FormActivate()
 
     if (product_ == Product::Interference)
         Varying->reset();
+    else if (product_ == Product::SingleSlit)
+        sslit->reset();
     setWindowTitle(info.caption);
 }
 
@@ -105,6 +109,10 @@ void TInterference::FormDeactivate()
         Varying->sbtClick();
     Varying->addinter->setChecked(false);
     Varying->Showscreen->setChecked(false);
+    sslit->acb->setChecked(false);
+    if (sslit->opentime->isChecked())
+        sslit->StarbtClick();
+    waveanal_ = false;
     for (ShapeLayer *marker : Panel1->markers())
         marker->hide();
     Panel1->dissh->hide();
@@ -121,6 +129,12 @@ void TInterference::runModal(const std::function<void()> &show)
 void TInterference::LightbtClick()
 {
     pattfrm->selectDoubleSlit();
+    runModal([this] { pattfrm->exec(); });
+}
+
+void TInterference::lihtbtClick()
+{
+    pattfrm->selectSingleSlit();
     runModal([this] { pattfrm->exec(); });
 }
 

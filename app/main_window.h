@@ -21,6 +21,7 @@ class InterferencePanel;
 class TProfrm;
 class Tpattfrm;
 class Notebook;
+class SlitPanel;
 class WaveView;
 
 // The main window: the wave view above, the chosen product's controls below, the menus.
@@ -37,7 +38,7 @@ public:
     WaveView *Panel1;
     QFrame *Panel2;
     Notebook *huynb;
-    QGroupBox *sslit;
+    SlitPanel *sslit;
     InterferencePanel *Varying;
     QToolButton *BitBtn1;
 
@@ -61,6 +62,7 @@ public:
     void FormDeactivate();
     void About1Click();
     void LightbtClick();
+    void lihtbtClick();
     void MeasurementPractice1Click();
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
@@ -91,6 +93,9 @@ private:
     QString programName_;
     Services services_;
     Product product_ = Product::Interference;
+    // The wavefront page's " Angle" choice: checked in the layout, unchecked by every
+    // deactivation; in the single-slit product it makes releases fix the protractor's points.
+    bool waveanal_ = true;
 };
 
 } // namespace wave

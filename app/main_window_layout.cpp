@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
 #include "interference/interference_panel.h"
+#include "measure/instruments.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "slit/slit_panel.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -50,10 +52,10 @@ void TInterference::buildPanels()
     huynb->addPage(QStringLiteral("Wavefront Interactions"));
     huynb->hide();
 
-    sslit = new QGroupBox(QStringLiteral("Single Slit"), Panel2);
-    sslit->setObjectName(QStringLiteral("sslit"));
-    sslit->setGeometry(88, 3, 585, 158);
-    sslit->setAutoFillBackground(true);
+    sslit = new SlitPanel(*Panel1, state, Panel2);
+    sslit->probt = [this](Canvas &canvas) {
+        probtClick(canvas, {state.anchorPoint, state.movingPoint, true});
+    };
     sslit->hide();
 
     Varying = new InterferencePanel(*Panel1, state, Panel2);

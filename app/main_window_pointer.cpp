@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
 #include "interference/interference_panel.h"
+#include "slit/slit_panel.h"
 #include "view/wave_view.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -43,6 +46,8 @@ PointerControls TInterference::controls() const
     controls.product = product_;
     controls.crosshair = Panel1->water->cursor().shape() == Qt::CrossCursor;
     controls.copySelect = EnableCopySelect1->isChecked();
+    controls.waveanal = waveanal_;
+    controls.acb = sslit->acb->isChecked();
     return controls;
 }
 
@@ -56,18 +61,23 @@ void TInterference::drawinter()
     Varying->drawinter();
 }
 
-// The Huygens and single-slit scenes draw nothing yet; their measuring modes never come on.
+// The Huygens scenes draw nothing yet; their measuring modes never come on.
 void TInterference::lrbt()
 {
 }
 void TInterference::refractbttry()
 {
 }
+
 void TInterference::opening()
 {
+    sslit->opening();
 }
-void TInterference::setCaption(MeasureLabel, const QString &)
+
+void TInterference::setCaption(MeasureLabel label, const QString &text)
 {
+    if (label == MeasureLabel::anlb)
+        sslit->anlb->setText(text);
 }
 
 void TInterference::showSelection(const QRect &frame)

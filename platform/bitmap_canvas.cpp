@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace wave {
@@ -358,6 +359,41 @@ public:
         return open || (aIn && (q == 0 || q == 3)) || (bIn && q < 2) ? Cover::Some : Cover::None;
     }
 
+    // The directions of quadrant q that the arc covers, when they form one span short of the
+    // whole quadrant: its first and last direction, right and up.
+    struct Span {
+        i64 fu, fv, tu, tv;
+    };
+    std::optional<Span> span(int q) const
+    {
+        if (full_) {
+            return std::nullopt;
+        }
+        static constexpr V axes[5] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+        const V a = axes[q];
+        const V b = axes[q + 1];
+        const auto within = [&](V p) { return cross(a, p) > 0 && cross(p, b) > 0; };
+        const auto onAxis = [](V p, V axis) { return cross(p, axis) == 0 && dot(p, axis) > 0; };
+        for (const V end : {s_, e_}) {
+            if (onAxis(end, a) || onAxis(end, b)) {
+                return std::nullopt; // an end on an axis covers that axis' pixels too
+            }
+        }
+        const bool sIn = within(s_);
+        const bool eIn = within(e_);
+        if (sIn && eIn) {
+            // on a wide arc the quadrant holds its two ends with the gap between them
+            return cross(s_, e_) > 0 ? std::optional(Span{s_.u, s_.v, e_.u, e_.v}) : std::nullopt;
+        }
+        if (sIn) {
+            return Span{s_.u, s_.v, b.u, b.v};
+        }
+        if (eIn) {
+            return Span{a.u, a.v, e_.u, e_.v};
+        }
+        return std::nullopt;
+    }
+
     // The arc's part of the quadrant with the given screen signs (sx right, sy down), for a
     // walk that steps along x or, when alongY, along y.
     Wedge wedge(Cover cover, i64 sx, i64 sy, bool alongY) const
@@ -428,27 +464,34 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
     const i64 kMax = (a - x0) / 2;
     const double turn =
         double(a) * double(a) / std::sqrt(double(a) * double(a) + double(b) * double(b));
-    i64 lo = std::clamp(i64((turn - double(x0)) / 2), i64(0), kMax);
-    i64 hi = lo;
-    i64 step = 1;
-    if (flat(lo)) {
-        for (hi = lo + 1; hi <= kMax && flat(hi); step *= 2, hi = lo + step) {
-            lo = hi;
+    i64 xTurn = 0, yTurn = 0;
+    bool turnFound = false;
+    const auto findTurn = [&] {
+        if (turnFound) {
+            return;
         }
-        hi = std::min(hi, kMax + 1);
-    } else {
-        for (lo = hi - 1; lo >= 0 && !flat(lo); step *= 2, lo = hi - step) {
-            hi = lo;
+        turnFound = true;
+        i64 lo = std::clamp(i64((turn - double(x0)) / 2), i64(0), kMax);
+        i64 hi = lo;
+        i64 step = 1;
+        if (flat(lo)) {
+            for (hi = lo + 1; hi <= kMax && flat(hi); step *= 2, hi = lo + step) {
+                lo = hi;
+            }
+            hi = std::min(hi, kMax + 1);
+        } else {
+            for (lo = hi - 1; lo >= 0 && !flat(lo); step *= 2, lo = hi - step) {
+                hi = lo;
+            }
+            lo = std::max(lo, i64(-1));
         }
-        lo = std::max(lo, i64(-1));
-    }
-    while (hi - lo > 1) {
-        const i64 mid = lo + (hi - lo) / 2;
-        (flat(mid) ? lo : hi) = mid;
-    }
-    const i64 xTurn = x0 + 2 * lo;
-    const i64 yTurn = lo >= 0 ? curveV(fx, xTurn, a, b, -1) : b + 2;
-    const i64 yLast = std::min(yTurn, b);
+        while (hi - lo > 1) {
+            const i64 mid = lo + (hi - lo) / 2;
+            (flat(mid) ? lo : hi) = mid;
+        }
+        xTurn = x0 + 2 * lo;
+        yTurn = lo >= 0 ? curveV(fx, xTurn, a, b, -1) : b + 2;
+    };
 
     for (int q = 0; q < 4; ++q) {
         const Sweep::Cover cover = sweep.quadrant(q);
@@ -458,14 +501,57 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
         const i64 sx = q == 0 || q == 3 ? 1 : -1;
         const i64 sy = q < 2 ? -1 : 1;
         // The axes belong to the right and upper quadrants, so no pixel is drawn twice.
-        const i64 xLo = alignUp(std::max(sx > 0 ? 2 * c.x0 - e.cx2 : e.cx2 - 2 * c.x1,
-                                         sx > 0 ? x0 : std::max(x0, i64(1))),
-                                x0);
-        const i64 xHi = alignDown(std::min(sx > 0 ? 2 * c.x1 - e.cx2 : e.cx2 - 2 * c.x0, a), x0);
-        const i64 yLo = alignUp(std::max(sy > 0 ? 2 * c.y0 - e.cy2 : e.cy2 - 2 * c.y1,
-                                         sy < 0 ? y0 : std::max(y0, i64(1))),
-                                y0);
-        const i64 yHi = alignDown(std::min(sy > 0 ? 2 * c.y1 - e.cy2 : e.cy2 - 2 * c.y0, b), y0);
+        i64 xLo = alignUp(std::max(sx > 0 ? 2 * c.x0 - e.cx2 : e.cx2 - 2 * c.x1,
+                                   sx > 0 ? x0 : std::max(x0, i64(1))),
+                          x0);
+        i64 xHi = alignDown(std::min(sx > 0 ? 2 * c.x1 - e.cx2 : e.cx2 - 2 * c.x0, a), x0);
+        i64 yLo = alignUp(std::max(sy > 0 ? 2 * c.y0 - e.cy2 : e.cy2 - 2 * c.y1,
+                                   sy < 0 ? y0 : std::max(y0, i64(1))),
+                          y0);
+        i64 yHi = alignDown(std::min(sy > 0 ? 2 * c.y1 - e.cy2 : e.cy2 - 2 * c.y0, b), y0);
+        if (cover == Sweep::Cover::Some && a > 0 && b > 0) {
+            if (const auto part = sweep.span(q)) {
+                // A short arc walks only the box round its part of the quadrant. Outline
+                // pixels keep within a pixel of the curve, so they lie between the ellipses
+                // three pixels inside and outside it; along a quadrant each of those is
+                // monotone, so the four points where the span's end rays cross them span the box.
+                const auto onCurve = [](i64 u, i64 v, double ra, double rb) {
+                    const double du = double(std::abs(u)), dv = double(std::abs(v));
+                    const double t = ra * rb / std::sqrt(rb * rb * du * du + ra * ra * dv * dv);
+                    return std::pair(du * t, dv * t);
+                };
+                const double slack = 6.0;
+                double boxX0 = 1e300, boxX1 = -1e300, boxY0 = 1e300, boxY1 = -1e300;
+                for (const double grow : {-slack, slack}) {
+                    const double ra = std::max(double(a) + grow, 0.0);
+                    const double rb = std::max(double(b) + grow, 0.0);
+                    for (const auto &[pu, pv] :
+                         {std::pair(part->fu, part->fv), std::pair(part->tu, part->tv)}) {
+                        const auto [px, py] =
+                            ra > 0 && rb > 0 ? onCurve(pu, pv, ra, rb) : std::pair(0.0, 0.0);
+                        boxX0 = std::min(boxX0, px);
+                        boxX1 = std::max(boxX1, px);
+                        boxY0 = std::min(boxY0, py);
+                        boxY1 = std::max(boxY1, py);
+                    }
+                }
+                xLo = std::max(xLo, alignUp(i64(std::floor(boxX0)) - 2, x0));
+                xHi = std::min(xHi, alignDown(i64(std::ceil(boxX1)) + 2, x0));
+                yLo = std::max(yLo, alignUp(i64(std::floor(boxY0)) - 2, y0));
+                yHi = std::min(yHi, alignDown(i64(std::ceil(boxY1)) + 2, y0));
+            }
+        }
+        // On a circle the turn lies within two pixels of a / sqrt 2: a box wholly on one side
+        // of it needs only that side's walk, and no search for the turn.
+        const i64 margin = 8;
+        const bool flatOnly = a == b && double(xHi) < turn - margin;
+        const bool steepOnly = a == b && double(xLo) > turn + margin && double(yHi) < turn - margin;
+        if (!flatOnly && !steepOnly) {
+            findTurn();
+        }
+        const i64 flatTo = flatOnly ? xHi : std::min(xHi, xTurn);
+        const i64 steepTo = steepOnly ? yHi : std::min(yHi, std::min(yTurn, b));
+        const i64 join = steepOnly ? std::numeric_limits<i64>::max() : yTurn;
         const auto put = [&](i64 x, i64 y, i64 k) {
             if (inked(bits, k) && (cover == Sweep::Cover::All || sweep.covers(sx * x, -sy * y))) {
                 ink.plot(int((e.cx2 + sx * x) >> 1), int((e.cy2 + sy * y) >> 1));
@@ -474,12 +560,17 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
         QRgb *const pixels = ink.thin() ? ink.pixels() : nullptr;
         const Cursor::Axis across{e.cx2, sx, 1};
         const Cursor::Axis down{e.cy2, sy, ink.stride()};
-        walk(fx, a, b, xLo, std::min(xHi, xTurn), std::numeric_limits<i64>::max(), 0, yLo, yHi,
-             Cursor{pixels, across, down, ink.colour(), bits, sweep.wedge(cover, sx, sy, false)},
-             [&](i64 x, i64 y, i64 k) { put(x, y, k); });
-        walk(fy, b, a, yLo, std::min(yHi, yLast), yTurn, xTurn + 2, xLo, xHi,
-             Cursor{pixels, down, across, ink.colour(), bits, sweep.wedge(cover, sx, sy, true)},
-             [&](i64 y, i64 x, i64 k) { put(x, y, k); });
+        if (!steepOnly) {
+            walk(
+                fx, a, b, xLo, flatTo, std::numeric_limits<i64>::max(), 0, yLo, yHi,
+                Cursor{pixels, across, down, ink.colour(), bits, sweep.wedge(cover, sx, sy, false)},
+                [&](i64 x, i64 y, i64 k) { put(x, y, k); });
+        }
+        if (!flatOnly) {
+            walk(fy, b, a, yLo, steepTo, join, xTurn + 2, xLo, xHi,
+                 Cursor{pixels, down, across, ink.colour(), bits, sweep.wedge(cover, sx, sy, true)},
+                 [&](i64 y, i64 x, i64 k) { put(x, y, k); });
+        }
     }
 }
 
@@ -512,11 +603,19 @@ void BitmapCanvas::fill(i64 l, i64 t, i64 r, i64 b, QRgb colour)
     t = std::max(t, i64(0));
     r = std::min(r, i64(width()));
     b = std::min(b, i64(height()));
-    if (l >= r) {
+    if (l >= r || t >= b) {
+        return;
+    }
+    const qsizetype stride = image_.bytesPerLine();
+    uchar *const bits = image_.bits();
+    const bool sameBytes = colour == (colour & 0xffu) * 0x01010101u;
+    if (sameBytes && l == 0 && r == width() && stride == qsizetype(sizeof(QRgb)) * width()) {
+        // Whole rows of white, as every scene starts with: one block, at memset's speed.
+        std::memset(bits + t * stride, int(colour & 0xffu), std::size_t((b - t) * stride));
         return;
     }
     for (i64 y = t; y < b; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(int(y)));
+        auto *row = reinterpret_cast<QRgb *>(bits + y * stride);
         std::fill(row + l, row + r, colour);
     }
 }
@@ -530,6 +629,11 @@ void BitmapCanvas::drawLine(int x0, int y0, int x1, int y1)
     stroked_ += n;
     Ink ink(image_, pen());
     if (n == 0 || pen().style == PenStyle::Clear || ink.empty()) {
+        return;
+    }
+    if (dy == 0 && ink.thin() && patternBits(pen()) == 0xff) {
+        // A plain row, as the plane fronts of the slit scene are: filled in one go.
+        fill(dx > 0 ? x0 : i64(x1) + 1, y0, dx > 0 ? x1 : i64(x0) + 1, i64(y0) + 1, pen().colour);
         return;
     }
     const Clip c = ink.clip();

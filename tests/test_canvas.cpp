@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <set>
 #include <utility>
 #include <vector>
@@ -386,10 +387,21 @@ private slots:
     {
         std::srand(7);
         const auto any = [](int lo, int hi) { return lo + std::rand() % (hi - lo + 1); };
-        for (int round = 0; round < 400; ++round) {
-            const int l = any(-30, 40), t = any(-30, 40);
-            const int r = l + any(2, 70), b = t + any(2, 70);
-            const QPoint s(any(-40, 100), any(-40, 100)), e(any(-40, 100), any(-40, 100));
+        for (int round = 0; round < 800; ++round) {
+            int l = any(-30, 40), t = any(-30, 40);
+            int r = l + any(2, 70), b = t + any(2, 70);
+            QPoint s(any(-40, 100), any(-40, 100)), e(any(-40, 100), any(-40, 100));
+            if (round >= 400) {
+                // short arcs of large circles, whose walks keep to the box round the arc
+                const int d = any(4, 160);
+                r = l + d;
+                b = t + d;
+                const QPoint centre((l + r) / 2, (t + b) / 2);
+                const double from = any(0, 359) * std::numbers::pi / 180;
+                const double to = from + any(1, 40) * std::numbers::pi / 180;
+                s = centre + QPoint(int(400 * std::cos(from)), -int(400 * std::sin(from)));
+                e = centre + QPoint(int(400 * std::cos(to)), -int(400 * std::sin(to)));
+            }
             const PenStyle style = round % 2 ? PenStyle::Dot : PenStyle::Solid;
             const auto drawn = [&](bool whole) {
                 return inked(draw(

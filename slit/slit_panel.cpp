@@ -1,0 +1,135 @@
+#include "slit/slit_panel.h"
+
+#include "platform/form.h"
+#include "slit/slit_scene.h"
+#include "view/shared_state.h"
+#include "view/wave_view.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace wave {
+
+SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
+    : QGroupBox(QStringLiteral("Single Slit"), parent), Timer2(new QTimer(this)), view_(view),
+      state_(state)
+{
+    setObjectName(QStringLiteral("sslit"));
+    setGeometry(88, 3, 585, 158);
+    setAutoFillBackground(true);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(300);
+
+    wlb = label(this, "wlb", QStringLiteral("Wavelength: 10"), {16, 26, 180, 18});
+    pwavesb = bar(this, "pwavesb", 3, 20, 10, 5, {16, 48, 180, 16});
+    openlb = label(this, "openlb", QStringLiteral("Slit Width: 20"), {16, 80, 180, 18});
+    openingsb = bar(this, "openingsb", 2, 50, 20, 5, {16, 102, 180, 16});
+
+    wavesplb = label(this, "wavesplb", QStringLiteral("Time  Factor"), {216, 26, 140, 18});
+    timeropen = bar(this, "timeropen", 1, 50, 3, 10, {216, 48, 140, 16});
+    wavesplb->setEnabled(false);
+    timeropen->setEnabled(false);
+    // The animation flag lies under its button, covered by it.
+    opentime =
+        checkBox(this, "opentime", QStringLiteral("Animate Wave Fronts"), {216, 84, 140, 20});
+    opentime->setFocusPolicy(Qt::NoFocus);
+    Starbt = button(this, "Starbt", QStringLiteral("&Start Wave"), {216, 80, 140, 33});
+
+    GroupBox6 = group(this, "GroupBox6", QStringLiteral("Measure"), {378, 18, 190, 76});
+    acb = checkBox(GroupBox6, "acb", QStringLiteral(" Measure Angle"), {10, 22, 170, 20});
+    anlb = label(GroupBox6, "anlb", QStringLiteral("Angle is 0.0°"), {12, 48, 170, 18});
+    anlb->hide();
+    ddlb = label(GroupBox6, "ddlb", QStringLiteral("o"), {150, 44, 10, 12});
+    ddlb->hide();
+    lihtbt = button(this, "lihtbt", QStringLiteral("&Light Diffraction"), {378, 104, 190, 33});
+
+    connectHandlers();
+}
+
+void SlitPanel::connectHandlers()
+{
+    connect(pwavesb, &QScrollBar::valueChanged, this, &SlitPanel::pwavesbChange);
+    connect(openingsb, &QScrollBar::valueChanged, this, &SlitPanel::openingsbChange);
+    connect(timeropen, &QScrollBar::valueChanged, this, &SlitPanel::timeropenChange);
+    connect(Starbt, &QPushButton::clicked, this, &SlitPanel::StarbtClick);
+    connect(opentime, &QCheckBox::toggled, this, &SlitPanel::opentimeClick);
+    connect(Timer2, &QTimer::timeout, this, &SlitPanel::Timer2Timer);
+    connect(acb, &QCheckBox::toggled, this, &SlitPanel::acbClick);
+}
+
+SlitParams SlitPanel::slitParams() const
+{
+    return SlitParams{pwavesb->value(), openingsb->value(), slitPhase};
+}
+
+void SlitPanel::opening()
+{
+    Canvas &canvas = view_.canvas();
+    drawSlit(canvas, slitParams());
+    if (acb->isChecked() && probt)
+        probt(canvas);
+    view_.water->update();
+}
+
+void SlitPanel::reset()
+{
+    timeropen->setValue(3);
+    openingsb->setValue(20);
+    pwavesb->setValue(10);
+    opening();
+}
+
+void SlitPanel::pwavesbChange()
+{
+    wlb->setText(QStringLiteral("Wavelength: ") + QString::number(pwavesb->value()));
+    opening();
+}
+
+void SlitPanel::openingsbChange()
+{
+    openlb->setText(QStringLiteral("Slit Width: ") + QString::number(openingsb->value()));
+    opening();
+}
+
+void SlitPanel::timeropenChange()
+{
+    Timer2->setInterval(400 - 5 * timeropen->value());
+}
+
+void SlitPanel::StarbtClick()
+{
+    opentime->toggle();
+    Starbt->setText(opentime->isChecked() ? QStringLiteral("&Stop Wave")
+                                          : QStringLiteral("&Start Wave"));
+}
+
+void SlitPanel::opentimeClick()
+{
+    if (Timer2->isActive())
+        Timer2->stop();
+    else
+        Timer2->start();
+    timeropen->setEnabled(Timer2->isActive());
+    wavesplb->setEnabled(Timer2->isActive());
+}
+
+void SlitPanel::Timer2Timer()
+{
+    slitPhase = nextPhase(slitPhase, pwavesb->value());
+    opening();
+}
+
+void SlitPanel::acbClick()
+{
+    state_.anchorPoint = QPoint(0, 0);
+    state_.movingPoint = QPoint(0, 0);
+    state_.clickPhase = 0;
+    anlb->setVisible(acb->isChecked());
+    view_.water->setCursor(acb->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor);
+    opening();
+}
+
+} // namespace wave

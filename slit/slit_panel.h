@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace wave {
+
+class Canvas;
+struct SharedState;
+struct SlitParams;
+class WaveView;
+
+// The single-slit product's group `sslit` with its controls and their handlers. The
+// picture's parameters live in the sliders; the handlers update their labels and redraw.
+class SlitPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    SlitPanel(WaveView &view, SharedState &state, QWidget *parent);
+
+    QLabel *wlb;
+    QScrollBar *pwavesb;
+    QLabel *openlb;
+    QScrollBar *openingsb;
+    QLabel *wavesplb;
+    QScrollBar *timeropen;
+    QCheckBox *opentime;
+    QPushButton *Starbt;
+    QGroupBox *GroupBox6;
+    QCheckBox *acb;
+    QLabel *anlb, *ddlb;
+    QPushButton *lihtbt;
+    // The animation's tick, 300 ms until "Time  Factor" first moves.
+    QTimer *Timer2;
+
+    // How far the fronts have moved up; below lambda after every tick.
+    int slitPhase = 0;
+
+    // Draws the measuring protractor over the finished picture while " Measure Angle" is on.
+    std::function<void(Canvas &)> probt;
+
+    SlitParams slitParams() const;
+
+    // The slit scene: redraws the whole wave view from the controls.
+    void opening();
+    // The product's reset, run at every activation.
+    void reset();
+
+    // handlers
+    void pwavesbChange();
+    void openingsbChange();
+    void timeropenChange();
+    void StarbtClick();
+    void opentimeClick();
+    void Timer2Timer();
+    void acbClick();
+
+private:
+    void connectHandlers();
+
+    WaveView &view_;
+    SharedState &state_;
+};
+
+} // namespace wave
