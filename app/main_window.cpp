@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
 #include "slit/light_window.h"
@@ -36,6 +37,7 @@ TInterference::TInterference(const QString &programName, Services services)
     buildPanels();
     buildMenus();
     FormCreate();
+    connectHuygens();
     Profrm = new TProfrm(services_.dialogs, services_.random, this);
     connect(MeasurementPractice1, &QAction::triggered, this,
             &TInterference::MeasurementPractice1Click);
@@ -96,6 +98,8 @@ void TInterference::FormActivate()
 
     if (product_ == Product::Interference)
         Varying->reset();
+    if (product_ == Product::Huygens)
+        huygens->reset();
     setWindowTitle(info.caption);
 }
 
@@ -109,6 +113,8 @@ void TInterference::FormDeactivate()
         marker->hide();
     Panel1->dissh->hide();
     Panel1->water->setCursor(Qt::ArrowCursor);
+    if (product_ == Product::Huygens)
+        huygens->deactivate();
 }
 
 void TInterference::runModal(const std::function<void()> &show)

@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace wave {
 
+class HuygensPages;
 class InterferencePanel;
 class TProfrm;
 class Tpattfrm;
@@ -37,6 +38,7 @@ public:
     WaveView *Panel1;
     QFrame *Panel2;
     Notebook *huynb;
+    HuygensPages *huygens;
     QGroupBox *sslit;
     InterferencePanel *Varying;
     QToolButton *BitBtn1;
@@ -82,6 +84,7 @@ private:
     bool selectionShown() const override;
     void finishSelection() override;
     void connectPointer();
+    void connectHuygens();
 
     void buildPanels();
     void buildMenus();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -49,6 +50,7 @@ void TInterference::buildPanels()
     huynb->addPage(QStringLiteral("Huygens' Principle"));
     huynb->addPage(QStringLiteral("Wavefront Interactions"));
     huynb->hide();
+    huygens = new HuygensPages(*huynb, *Panel1, state);
 
     sslit = new QGroupBox(QStringLiteral("Single Slit"), Panel2);
     sslit->setObjectName(QStringLiteral("sslit"));

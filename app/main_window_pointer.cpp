@@ -1,11 +1,16 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
+#include "measure/instruments.h"
 #include "view/wave_view.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 namespace wave {
 
@@ -43,6 +48,12 @@ PointerControls TInterference::controls() const
     controls.product = product_;
     controls.crosshair = Panel1->water->cursor().shape() == Qt::CrossCursor;
     controls.copySelect = EnableCopySelect1->isChecked();
+    controls.dcb = huygens->dcb->isChecked();
+    controls.meacb = huygens->meacb->isChecked();
+    controls.frontanal = huygens->frontanal->isChecked();
+    controls.waveanal = huygens->waveanal->isChecked();
+    controls.movecb = huygens->movecb->isChecked();
+    controls.activeHuygensPage = huygens->activeHuygensPage;
     return controls;
 }
 
@@ -56,18 +67,54 @@ void TInterference::drawinter()
     Varying->drawinter();
 }
 
-// The Huygens and single-slit scenes draw nothing yet; their measuring modes never come on.
 void TInterference::lrbt()
 {
+    huygens->lrbt();
 }
+
 void TInterference::refractbttry()
 {
+    huygens->refractbttry();
 }
+
+// The single-slit scene draws nothing yet; its measuring mode never comes on.
 void TInterference::opening()
 {
 }
-void TInterference::setCaption(MeasureLabel, const QString &)
+
+void TInterference::setCaption(MeasureLabel label, const QString &text)
 {
+    QLabel *target = label == MeasureLabel::analis2  ? huygens->analis2
+                     : label == MeasureLabel::Analis ? huygens->Analis
+                                                     : nullptr;
+    if (!target)
+        return;
+    target->setText(text);
+    target->adjustSize();
+    if (label == MeasureLabel::Analis)
+        huygens->deglb->move(target->x() + target->width(), huygens->deglb->y());
+}
+
+// The Huygens pages leave the other products' animations and markers off, and lay the
+// ruler or the protractor over their finished pictures.
+void TInterference::connectHuygens()
+{
+    huygens->leaveOtherProducts = [this] {
+        Varying->Showscreen->setChecked(false);
+        Panel1->Center1->hide();
+        Panel1->center2->hide();
+        Panel1->center3->hide();
+        Panel1->Center1->move(Panel1->Center1->x(), Panel1->center3->y());
+        Panel1->center2->move(Panel1->center2->x(), Panel1->center3->y());
+        if (Varying->timeron->isChecked())
+            Varying->timeron->setChecked(false);
+    };
+    huygens->drawOverlay = [this](Canvas &canvas, bool ruler) {
+        if (ruler)
+            rulerbtClick(canvas, {state.anchorPoint, state.rulerEnd, state.rulerAngle});
+        else
+            probtClick(canvas, {state.anchorPoint, state.movingPoint, false});
+    };
 }
 
 void TInterference::showSelection(const QRect &frame)
