@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
 #include "slit/light_window.h"
@@ -37,6 +38,7 @@ TInterference::TInterference(const QString &programName, Services services)
     buildPanels();
     buildMenus();
     FormCreate();
+    connectHuygens();
     Profrm = new TProfrm(services_.dialogs, services_.random, this);
     connect(MeasurementPractice1, &QAction::triggered, this,
             &TInterference::MeasurementPractice1Click);
@@ -100,6 +102,8 @@ void TInterference::FormActivate()
         Varying->reset();
     else if (product_ == Product::SingleSlit)
         sslit->reset();
+    else if (product_ == Product::Huygens)
+        huygens->reset();
     setWindowTitle(info.caption);
 }
 
@@ -112,11 +116,13 @@ void TInterference::FormDeactivate()
     sslit->acb->setChecked(false);
     if (sslit->opentime->isChecked())
         sslit->StarbtClick();
-    waveanal_ = false;
+    uncheckRadio(huygens->waveanal);
     for (ShapeLayer *marker : Panel1->markers())
         marker->hide();
     Panel1->dissh->hide();
     Panel1->water->setCursor(Qt::ArrowCursor);
+    if (product_ == Product::Huygens)
+        huygens->deactivate();
 }
 
 void TInterference::runModal(const std::function<void()> &show)

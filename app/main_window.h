@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace wave {
 
+class HuygensPages;
 class InterferencePanel;
 class TProfrm;
 class Tpattfrm;
@@ -38,6 +39,7 @@ public:
     WaveView *Panel1;
     QFrame *Panel2;
     Notebook *huynb;
+    HuygensPages *huygens;
     SlitPanel *sslit;
     InterferencePanel *Varying;
     QToolButton *BitBtn1;
@@ -84,6 +86,7 @@ private:
     bool selectionShown() const override;
     void finishSelection() override;
     void connectPointer();
+    void connectHuygens();
 
     void buildPanels();
     void buildMenus();
@@ -95,7 +98,6 @@ private:
     Product product_ = Product::Interference;
     // The wavefront page's " Angle" choice: checked in the layout, unchecked by every
     // deactivation; in the single-slit product it makes releases fix the protractor's points.
-    bool waveanal_ = true;
 };
 
 } // namespace wave

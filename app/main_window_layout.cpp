@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "measure/instruments.h"
 #include "platform/controls.h"
@@ -51,6 +52,7 @@ void TInterference::buildPanels()
     huynb->addPage(QStringLiteral("Huygens' Principle"));
     huynb->addPage(QStringLiteral("Wavefront Interactions"));
     huynb->hide();
+    huygens = new HuygensPages(*huynb, *Panel1, state);
 
     sslit = new SlitPanel(*Panel1, state, Panel2);
     sslit->probt = [this](Canvas &canvas) {

@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
+#include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
+#include "measure/instruments.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 namespace wave {
 
@@ -46,8 +49,13 @@ PointerControls TInterference::controls() const
     controls.product = product_;
     controls.crosshair = Panel1->water->cursor().shape() == Qt::CrossCursor;
     controls.copySelect = EnableCopySelect1->isChecked();
-    controls.waveanal = waveanal_;
     controls.acb = sslit->acb->isChecked();
+    controls.dcb = huygens->dcb->isChecked();
+    controls.meacb = huygens->meacb->isChecked();
+    controls.frontanal = huygens->frontanal->isChecked();
+    controls.waveanal = huygens->waveanal->isChecked();
+    controls.movecb = huygens->movecb->isChecked();
+    controls.activeHuygensPage = huygens->activeHuygensPage;
     return controls;
 }
 
@@ -61,12 +69,14 @@ void TInterference::drawinter()
     Varying->drawinter();
 }
 
-// The Huygens scenes draw nothing yet; their measuring modes never come on.
 void TInterference::lrbt()
 {
+    huygens->lrbt();
 }
+
 void TInterference::refractbttry()
 {
+    huygens->refractbttry();
 }
 
 void TInterference::opening()
@@ -76,8 +86,43 @@ void TInterference::opening()
 
 void TInterference::setCaption(MeasureLabel label, const QString &text)
 {
-    if (label == MeasureLabel::anlb)
+    if (label == MeasureLabel::anlb) {
         sslit->anlb->setText(text);
+        return;
+    }
+    QLabel *target = label == MeasureLabel::analis2  ? huygens->analis2
+                     : label == MeasureLabel::Analis ? huygens->Analis
+                                                     : nullptr;
+    if (!target)
+        return;
+    target->setText(text);
+    target->adjustSize();
+    if (label == MeasureLabel::Analis)
+        huygens->deglb->move(target->x() + target->width(), huygens->deglb->y());
+}
+
+// The Huygens pages leave the other products' animations and markers off, and lay the
+// ruler or the protractor over their finished pictures.
+void TInterference::connectHuygens()
+{
+    huygens->leaveOtherProducts = [this] {
+        Varying->Showscreen->setChecked(false);
+        Panel1->Center1->hide();
+        Panel1->center2->hide();
+        Panel1->center3->hide();
+        Panel1->Center1->move(Panel1->Center1->x(), Panel1->center3->y());
+        Panel1->center2->move(Panel1->center2->x(), Panel1->center3->y());
+        if (Varying->timeron->isChecked())
+            Varying->timeron->setChecked(false);
+        if (sslit->opentime->isChecked())
+            sslit->opentime->setChecked(false);
+    };
+    huygens->drawOverlay = [this](Canvas &canvas, bool ruler) {
+        if (ruler)
+            rulerbtClick(canvas, {state.anchorPoint, state.rulerEnd, state.rulerAngle});
+        else
+            probtClick(canvas, {state.anchorPoint, state.movingPoint, false});
+    };
 }
 
 void TInterference::showSelection(const QRect &frame)

@@ -1,0 +1,422 @@
+#include "huygens/huygens_pages.h"
+
+#include "huygens/wavefront.h"
+#include "huygens/wavelet_row.h"
+#include "platform/controls.h"
+#include "view/shared_state.h"
+#include "view/wave_view.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace wave {
+
+namespace {
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y)
+{
+    auto *l = named(new QLabel(text, parent), name);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QScrollBar *slider(QWidget *parent, const char *name, int lo, int hi, int value, int x, int y,
+                   int large = 1, int small = 1)
+{
+    auto *bar = named(new QScrollBar(Qt::Horizontal, parent), name);
+    bar->setRange(lo, hi);
+    bar->setValue(value);
+    bar->setPageStep(large);
+    bar->setSingleStep(small);
+    bar->setGeometry(x, y, 150, 16);
+    return bar;
+}
+
+template <typename T> T *button(QWidget *parent, const char *name, const char *text, QRect place)
+{
+    auto *b = named(new T(QString::fromUtf8(text), parent), name);
+    b->setGeometry(place);
+    return b;
+}
+
+void setText(QLabel *l, const QString &text)
+{
+    l->setText(text);
+    l->adjustSize();
+}
+
+QString number(int v)
+{
+    return QString::number(v);
+}
+
+QString periodText(int P)
+{
+    return QStringLiteral("Period: ") + number(P / 10) + QLatin1Char('.') + number(P % 10) +
+           QStringLiteral(" s");
+}
+
+QString angleText(int a)
+{
+    const int whole = a == 1 ? 0 : a / 10;
+    const int tenth = a == 1 ? 0 : a % 10;
+    return QStringLiteral("Angle: ") + number(whole) + QLatin1Char('.') + number(tenth);
+}
+
+} // namespace
+
+HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &state)
+    : QObject(&notebook), notebook_(notebook), view_(view), state_(state)
+{
+    buildWaveletPage(notebook.page(0));
+    buildWavefrontPage(notebook.page(1));
+    connectHandlers();
+}
+
+void HuygensPages::buildWaveletPage(QWidget *page)
+{
+    numsourceslb = label(page, "numsourceslb", QStringLiteral("Number of Sources: 20"), 8, 4);
+    numsourcessb = slider(page, "numsourcessb", 1, 50, 20, 8, 22);
+    pointseplb = label(page, "pointseplb", QStringLiteral("Point Separation: 15"), 8, 44);
+    pointsepsb = slider(page, "pointsepsb", 1, 50, 15, 8, 62);
+    wsplb = label(page, "wsplb", QStringLiteral("Wave Speed: 10"), 8, 84);
+    timerwavesb = slider(page, "timerwavesb", 1, 20, 10, 8, 102, 5);
+    periodlb = label(page, "periodlb", periodText(50), 170, 4);
+    wlwvfrsb = slider(page, "wlwvfrsb", 1, 100, 50, 170, 22);
+    numwflb = label(page, "numwflb", QStringLiteral("Number of Waves: 1"), 170, 44);
+    numwvwfsb = slider(page, "numwvwfsb", 1, 10, 1, 170, 62, 5);
+    lrlb = label(page, "lrlb", QStringLiteral("Sequential Speed: 30"), 170, 84);
+    lrsb = slider(page, "lrsb", 10, 50, 30, 170, 102);
+    lrlb->hide();
+    lrsb->hide();
+    Label7 = label(page, "Label7", QStringLiteral("Time Set"), 340, 4);
+    wavefrontsb = slider(page, "wavefrontsb", 1, 100, 1, 340, 22, 5, 2);
+    simrb = button<QRadioButton>(page, "simrb", " &Simultaneous", {340, 48, 150, 20});
+    movingrb = button<QRadioButton>(page, "movingrb", " S&equential", {340, 70, 150, 20});
+    simrb->setChecked(true);
+    timerwave = button<QCheckBox>(page, "timerwave", " Animate Wave", {510, 22, 110, 26});
+    stabt = button<QPushButton>(page, "stabt", "&Start Wave", {510, 22, 110, 26});
+    rbt = button<QPushButton>(page, "rbt", "&Reset", {510, 56, 110, 26});
+    GroupBox7 = named(new QGroupBox(QStringLiteral("Measure"), page), "GroupBox7");
+    GroupBox7->setGeometry(600, 4, 110, 80);
+    dcb = button<QCheckBox>(GroupBox7, "dcb", " Distance", {8, 22, 95, 20});
+    analis2 = label(GroupBox7, "analis2", QStringLiteral("Distance: 0.0"), 8, 48);
+    analis2->hide();
+    lrtimer = named(new QTimer(this), "lrtimer");
+    lrtimer->setInterval(100);
+}
+
+void HuygensPages::buildWavefrontPage(QWidget *page)
+{
+    GroupBox5 = named(new QGroupBox(QStringLiteral("Incoming Wave"), page), "GroupBox5");
+    GroupBox5->setGeometry(4, 0, 330, 140);
+    speedlb = label(GroupBox5, "speedlb", QStringLiteral("Wave Speed: 15"), 8, 18);
+    Speedsb = slider(GroupBox5, "Speedsb", 2, 50, 15, 8, 36);
+    wavelengthlb = label(GroupBox5, "wavelengthlb", QStringLiteral("Wavelength: 50"), 8, 60);
+    wlsb = slider(GroupBox5, "wlsb", 20, 100, 50, 8, 78);
+    wavefrontlb = label(GroupBox5, "wavefrontlb", QStringLiteral("# of Fronts: 1"), 170, 18);
+    wavefsb = slider(GroupBox5, "wavefsb", 1, 10, 1, 170, 36);
+    anglelb = label(GroupBox5, "anglelb", angleText(450), 170, 60);
+    degglb = label(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
+    anglesb = slider(GroupBox5, "anglesb", 1, 890, 450, 170, 78, 20);
+    degglb->move(anglelb->x() + anglelb->width(), degglb->y());
+    relindexlb = label(page, "relindexlb", QStringLiteral("Refracted Wave Speed: 10"), 336, 4);
+    wavesb = slider(page, "wavesb", 2, 50, 10, 342, 22);
+    Label12 = label(page, "Label12", QStringLiteral("Time Set"), 342, 44);
+    timersb = slider(page, "timersb", 0, 700, 0, 342, 62);
+    Label10 = label(page, "Label10", QStringLiteral("Point Separation"), 342, 84);
+    pointsep = slider(page, "pointsep", 5, 30, 10, 342, 102);
+    refrarb = button<QRadioButton>(page, "refrarb", " Refraction", {490, 4, 105, 20});
+    reflrb = button<QRadioButton>(page, "reflrb", " Reflection", {490, 24, 105, 20});
+    refrarb->setChecked(true);
+    Showraycb = button<QCheckBox>(page, "Showraycb", " Show Ra&ys", {490, 46, 105, 20});
+    movecb = button<QCheckBox>(page, "movecb", " Animate", {490, 70, 105, 26});
+    stbt = button<QPushButton>(page, "stbt", "&Start Wave", {490, 70, 105, 26});
+    Resetbt = button<QPushButton>(page, "Resetbt", "&Reset", {490, 100, 105, 26});
+    meacb = button<QCheckBox>(page, "meacb", " &Measure", {604, 4, 100, 20});
+    ho = named(new QGroupBox(QStringLiteral("Wavefront Measurements"), page), "ho");
+    ho->setGeometry(600, 26, 108, 112);
+    waveanal = button<QRadioButton>(ho, "waveanal", " Angle", {6, 20, 95, 20});
+    frontanal = button<QRadioButton>(ho, "frontanal", " Length", {6, 40, 95, 20});
+    waveanal->setChecked(true);
+    Analis = label(ho, "Analis", QStringLiteral("Angle = 0"), 6, 66);
+    Analis->hide();
+    deglb = label(ho, "deglb", QStringLiteral("o"), 90, 62);
+    deglb->hide();
+    Timer4 = named(new QTimer(this), "Timer4");
+    Timer4->setInterval(100);
+}
+
+void HuygensPages::connectHandlers()
+{
+    const auto labelled = [this](QScrollBar *bar, QLabel *l, const char *prefix) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, l, prefix](int v) {
+            setText(l, QString::fromLatin1(prefix) + number(v));
+            lrbt();
+        });
+    };
+    labelled(numsourcessb, numsourceslb, "Number of Sources: ");
+    labelled(pointsepsb, pointseplb, "Point Separation: ");
+    labelled(timerwavesb, wsplb, "Wave Speed: ");
+    labelled(lrsb, lrlb, "Sequential Speed: ");
+    labelled(numwvwfsb, numwflb, "Number of Waves: ");
+    connect(wlwvfrsb, &QScrollBar::valueChanged, this, [this](int v) {
+        state_.clickPhase = 0;
+        setText(periodlb, periodText(v));
+        lrbt();
+    });
+    connect(wavefrontsb, &QScrollBar::valueChanged, this, [this](int v) {
+        waveletTime = v;
+        lrbt();
+    });
+    onRadioChecked({simrb, movingrb}, this, [this] { movingrbClick(); });
+    connect(rbt, &QPushButton::clicked, this, &HuygensPages::rbtClick);
+    connect(stabt, &QPushButton::clicked, this, &HuygensPages::stabtClick);
+    connect(timerwave, &QCheckBox::toggled, this,
+            [this] { lrtimer->isActive() ? lrtimer->stop() : lrtimer->start(); });
+    connect(lrtimer, &QTimer::timeout, this, &HuygensPages::lrtimerTimer);
+    connect(dcb, &QCheckBox::toggled, this, &HuygensPages::dcbClick);
+
+    connect(Speedsb, &QScrollBar::valueChanged, this, &HuygensPages::SpeedsbChange);
+    connect(pointsep, &QScrollBar::valueChanged, this, &HuygensPages::SpeedsbChange);
+    connect(wavesb, &QScrollBar::valueChanged, this, &HuygensPages::wavesbChange);
+    connect(wlsb, &QScrollBar::valueChanged, this, &HuygensPages::wavesbChange);
+    connect(wavefsb, &QScrollBar::valueChanged, this, &HuygensPages::wavefsbChange);
+    connect(anglesb, &QScrollBar::valueChanged, this, &HuygensPages::anglesbChange);
+    connect(timersb, &QScrollBar::valueChanged, this, &HuygensPages::timersbChange);
+    onRadioChecked({refrarb, reflrb}, this, [this] { refrarbClick(); });
+    connect(Showraycb, &QCheckBox::toggled, this, &HuygensPages::refractbttry);
+    connect(stbt, &QPushButton::clicked, this, &HuygensPages::stbtClick);
+    connect(movecb, &QCheckBox::toggled, this,
+            [this] { Timer4->isActive() ? Timer4->stop() : Timer4->start(); });
+    connect(Resetbt, &QPushButton::clicked, this, &HuygensPages::ResetbtClick);
+    connect(meacb, &QCheckBox::toggled, this, &HuygensPages::meacbClick);
+    onRadioChecked({waveanal, frontanal}, this, [this] { waveanalClick(); });
+    connect(Timer4, &QTimer::timeout, this, &HuygensPages::Timer4Timer);
+    connect(&notebook_, &Notebook::pageChanging, this, &HuygensPages::huynbChange);
+}
+
+WaveletRowParams HuygensPages::waveletRowParams() const
+{
+    return {numsourcessb->value(), pointsepsb->value(),  timerwavesb->value(),
+            wlwvfrsb->value(),     lrsb->value(),        numwvwfsb->value(),
+            waveletTime,           movingrb->isChecked()};
+}
+
+WavefrontParams HuygensPages::wavefrontParams() const
+{
+    return {Speedsb->value(),  wlsb->value(),        wavefsb->value(),
+            anglesb->value(),  wavesb->value(),      frontTime,
+            pointsep->value(), refrarb->isChecked(), Showraycb->isChecked()};
+}
+
+void HuygensPages::finish(bool ruler, bool shown)
+{
+    if (shown && drawOverlay)
+        drawOverlay(view_.canvas(), ruler);
+    view_.water->update();
+}
+
+void HuygensPages::lrbt()
+{
+    drawWaveletRow(view_.canvas(), waveletRowParams());
+    finish(true, dcb->isChecked());
+}
+
+void HuygensPages::refractbttry()
+{
+    drawWavefronts(view_.canvas(), wavefrontParams());
+    finish(frontanal->isChecked(), meacb->isChecked());
+}
+
+void HuygensPages::reset()
+{
+    numsourcessb->setValue(20);
+    pointsepsb->setValue(15);
+    timerwavesb->setValue(10);
+    wlwvfrsb->setValue(50);
+    lrsb->setValue(30);
+    numwvwfsb->setValue(1);
+    simrb->setChecked(true);
+    rbt->click();
+    Speedsb->setValue(15);
+    wlsb->setValue(50);
+    wavefsb->setValue(1);
+    anglesb->setValue(450);
+    wavesb->setValue(10);
+    timersb->setValue(0);
+    pointsep->setValue(10);
+    meacb->setChecked(false);
+    frontanal->setChecked(true);
+    notebook_.setPageCaption(0, QString::fromLatin1("Huygens\xB4 Principle"));
+    notebook_.setPage(1);
+}
+
+void HuygensPages::deactivate()
+{
+    if (timerwave->isChecked())
+        stabt->click();
+    dcb->setChecked(false);
+    meacb->setChecked(false);
+    uncheckRadio(waveanal);
+    if (movecb->isChecked())
+        stbt->click();
+}
+
+void HuygensPages::movingrbClick()
+{
+    lrlb->setVisible(movingrb->isChecked());
+    lrsb->setVisible(movingrb->isChecked());
+    lrbt();
+}
+
+void HuygensPages::rbtClick()
+{
+    // the slider clamps 0 to its minimum and runs its handler only on a real change
+    wavefrontsb->setValue(0);
+}
+
+void HuygensPages::stabtClick()
+{
+    timerwave->toggle();
+    stabt->setText(timerwave->isChecked() ? QStringLiteral("&Stop Wave")
+                                          : QStringLiteral("&Start Wave"));
+}
+
+void HuygensPages::lrtimerTimer()
+{
+    if (wavefrontsb->value() >= wavefrontsb->maximum())
+        wavefrontsb->setValue(1);
+    wavefrontsb->setValue(wavefrontsb->value() + 1);
+    lrbt();
+}
+
+void HuygensPages::dcbClick()
+{
+    state_.clickPhase = 0;
+    view_.water->setCursor(dcb->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor);
+    analis2->setVisible(dcb->isChecked());
+    setText(analis2, QStringLiteral("Distance: 0.0"));
+    lrbt();
+}
+
+void HuygensPages::huynbChange(int NewTab)
+{
+    state_.clickPhase = 0;
+    activeHuygensPage = NewTab;
+    if (leaveOtherProducts)
+        leaveOtherProducts();
+    if (meacb->isChecked())
+        meacb->setChecked(false);
+    if (dcb->isChecked())
+        dcb->setChecked(false);
+    if (movecb->isChecked())
+        stbt->click();
+    if (timerwave->isChecked())
+        stabt->click();
+    if (NewTab == 0) {
+        frontanal->setChecked(true);
+        lrbt();
+    } else {
+        refractbttry();
+    }
+}
+
+void HuygensPages::SpeedsbChange()
+{
+    setText(speedlb, QStringLiteral("Wave Speed: ") + number(Speedsb->value()));
+    state_.clickPhase = 0;
+    refractbttry();
+}
+
+void HuygensPages::wavesbChange()
+{
+    state_.clickPhase = 0;
+    setText(wavelengthlb, QStringLiteral("Wavelength: ") + number(wlsb->value()));
+    setText(relindexlb, QStringLiteral("Refracted Wave Speed: ") + number(wavesb->value()));
+    refractbttry();
+}
+
+void HuygensPages::wavefsbChange()
+{
+    setText(wavefrontlb, QStringLiteral("# of Fronts: ") + number(wavefsb->value()));
+    state_.clickPhase = 0;
+    if (!Timer4->isActive())
+        refractbttry();
+}
+
+void HuygensPages::anglesbChange()
+{
+    state_.clickPhase = 0;
+    setText(anglelb, angleText(anglesb->value()));
+    degglb->move(anglelb->x() + anglelb->width(), degglb->y());
+    refractbttry();
+}
+
+void HuygensPages::timersbChange()
+{
+    frontTime = timersb->value();
+    if (!Timer4->isActive())
+        refractbttry();
+}
+
+void HuygensPages::refrarbClick()
+{
+    notebook_.setPageCaption(1, refrarb->isChecked() ? QStringLiteral("&Wave Front Refraction")
+                                                     : QStringLiteral("&Wave Front Reflection"));
+    relindexlb->setVisible(refrarb->isChecked());
+    wavesb->setVisible(refrarb->isChecked());
+    refractbttry();
+}
+
+void HuygensPages::stbtClick()
+{
+    movecb->toggle();
+    stbt->setText(movecb->isChecked() ? QStringLiteral("&Stop Wave")
+                                      : QStringLiteral("&Start Wave"));
+}
+
+void HuygensPages::ResetbtClick()
+{
+    if (movecb->isChecked())
+        stbt->click();
+    timersb->setValue(0);
+}
+
+void HuygensPages::meacbClick()
+{
+    view_.water->setCursor(meacb->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor);
+    Analis->setVisible(meacb->isChecked());
+    refractbttry();
+}
+
+void HuygensPages::waveanalClick()
+{
+    state_.anchorPoint = QPoint(0, 0);
+    state_.movingPoint = QPoint(0, 0);
+    state_.clickPhase = 0;
+    setText(Analis, waveanal->isChecked() ? QString::fromUtf8("Angle = 0.0°")
+                                          : QStringLiteral("Length = 0.0"));
+    refractbttry();
+}
+
+void HuygensPages::Timer4Timer()
+{
+    timersb->setValue(timersb->value() + 3);
+    if (timersb->value() == timersb->maximum())
+        timersb->setValue(0);
+    refractbttry();
+}
+
+} // namespace wave
