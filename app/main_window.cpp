@@ -2,6 +2,7 @@
 
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
+#include "output/user_name_dialog.h"
 #include "slit/light_window.h"
 #include "view/wave_view.h"
 
@@ -36,11 +37,13 @@ TInterference::TInterference(const QString &programName, Services services)
     buildPanels();
     buildMenus();
     FormCreate();
+    Whoami = new TWhoami(this);
     Profrm = new TProfrm(services_.dialogs, services_.random, this);
     connect(MeasurementPractice1, &QAction::triggered, this,
             &TInterference::MeasurementPractice1Click);
     pattfrm = new Tpattfrm(services_.dialogs, services_.files, services_.clipboard, this);
     connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
+    connectOutput();
 }
 
 void TInterference::FormCreate()

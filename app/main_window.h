@@ -19,6 +19,7 @@ namespace wave {
 
 class InterferencePanel;
 class TProfrm;
+class TWhoami;
 class Tpattfrm;
 class Notebook;
 class WaveView;
@@ -44,6 +45,8 @@ public:
     // The practice and light pattern windows, created with the main window, shown modally.
     TProfrm *Profrm;
     Tpattfrm *pattfrm;
+    // The user-name dialog; the name typed there heads every picture print.
+    TWhoami *Whoami;
 
     QMenu *File1;
     QAction *Copy2, *print2, *PrintSerup1, *EnableCopySelect1, *UserName1;
@@ -62,6 +65,12 @@ public:
     void About1Click();
     void LightbtClick();
     void MeasurementPractice1Click();
+    // Printing, copying and the user name.
+    void Print3Click();
+    void prntbtClick();
+    void PrintSerup1Click();
+    void Copy1Click();
+    void UserName1Click();
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
@@ -82,6 +91,8 @@ private:
     bool selectionShown() const override;
     void finishSelection() override;
     void connectPointer();
+    void connectOutput();
+    void printPage(const Printer::DrawPage &draw);
 
     void buildPanels();
     void buildMenus();

@@ -16,6 +16,7 @@ namespace wave {
 
 struct BandParams;
 struct FieldParams;
+struct NodePathParams;
 struct SharedState;
 class WaveView;
 
@@ -72,6 +73,7 @@ public:
     int sourceCount() const;
     FieldParams fieldParams() const;
     BandParams bandParams() const;
+    NodePathParams nodePathParams() const;
     // The instantaneous or the average strip is on.
     bool bandShown() const;
 
