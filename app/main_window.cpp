@@ -3,6 +3,7 @@
 #include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
+#include "output/user_name_dialog.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -39,12 +40,14 @@ TInterference::TInterference(const QString &programName, Services services)
     buildMenus();
     FormCreate();
     connectHuygens();
+    Whoami = new TWhoami(this);
     Profrm = new TProfrm(services_.dialogs, services_.random, this);
     connect(MeasurementPractice1, &QAction::triggered, this,
             &TInterference::MeasurementPractice1Click);
     pattfrm = new Tpattfrm(services_.dialogs, services_.files, services_.clipboard, this);
     connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
     connect(sslit->lihtbt, &QPushButton::clicked, this, &TInterference::lihtbtClick);
+    connectOutput();
 }
 
 void TInterference::FormCreate()

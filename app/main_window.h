@@ -20,6 +20,7 @@ namespace wave {
 class HuygensPages;
 class InterferencePanel;
 class TProfrm;
+class TWhoami;
 class Tpattfrm;
 class Notebook;
 class SlitPanel;
@@ -47,6 +48,8 @@ public:
     // The practice and light pattern windows, created with the main window, shown modally.
     TProfrm *Profrm;
     Tpattfrm *pattfrm;
+    // The user-name dialog; the name typed there heads every picture print.
+    TWhoami *Whoami;
 
     QMenu *File1;
     QAction *Copy2, *print2, *PrintSerup1, *EnableCopySelect1, *UserName1;
@@ -66,6 +69,12 @@ public:
     void LightbtClick();
     void lihtbtClick();
     void MeasurementPractice1Click();
+    // Printing, copying and the user name.
+    void Print3Click();
+    void prntbtClick();
+    void PrintSerup1Click();
+    void Copy1Click();
+    void UserName1Click();
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
@@ -87,6 +96,8 @@ private:
     void finishSelection() override;
     void connectPointer();
     void connectHuygens();
+    void connectOutput();
+    void printPage(const Printer::DrawPage &draw);
 
     void buildPanels();
     void buildMenus();

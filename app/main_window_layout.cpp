@@ -129,10 +129,6 @@ void TInterference::buildMenus()
         action->setShortcutContext(Qt::WidgetShortcut);
         Panel1->water->addAction(action);
     }
-
-    // Printing, copying and the user name are not wired yet.
-    for (QAction *later : {Copy2, print2, PrintSerup1, EnableCopySelect1, UserName1, Print3, Copy3})
-        later->setEnabled(false);
 }
 
 } // namespace wave

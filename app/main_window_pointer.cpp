@@ -138,6 +138,17 @@ bool TInterference::selectionShown() const
 
 void TInterference::finishSelection()
 {
+    // The frame's rectangle of the picture goes to the clipboard through the scratch image;
+    // a click without a drag copies nothing and leaves the clipboard as it was.
+    const QRect frame = Panel1->copyshape->geometry().translated(-viewOffset, -viewOffset);
+    if (!frame.isEmpty()) {
+        QImage &scratch = Panel1->Image1->image();
+        scratch = QImage(frame.size(), QImage::Format_RGB32);
+        scratch.fill(Qt::white);
+        BitmapCanvas(scratch).copyFrom(Panel1->water->image(), frame, QPoint(0, 0),
+                                       CopyMode::Plain);
+        services_.clipboard.setImage(scratch);
+    }
     Panel1->copyshape->hide();
 }
 

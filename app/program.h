@@ -11,10 +11,11 @@ struct Program {
     QtFileDialogs files;
     QtClipboard clipboard;
     QtRandom random;
+    QtPrinter printer;
     TInterference window;
 
     explicit Program(const QString &programName)
-        : window(programName, {dialogs, files, clipboard, random})
+        : window(programName, {dialogs, files, clipboard, random, printer})
     {
     }
 

@@ -18,6 +18,7 @@ class ChoiceList;
 
 struct BandParams;
 struct FieldParams;
+struct NodePathParams;
 struct SharedState;
 class WaveView;
 
@@ -74,6 +75,7 @@ public:
     int sourceCount() const;
     FieldParams fieldParams() const;
     BandParams bandParams() const;
+    NodePathParams nodePathParams() const;
     // The instantaneous or the average strip is on.
     bool bandShown() const;
 

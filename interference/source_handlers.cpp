@@ -109,9 +109,13 @@ void InterferencePanel::drawinter()
 
 void InterferencePanel::nodepathbtClick()
 {
-    drawNodePath(*state_.wavecanvas,
-                 NodePathParams{view_.Center1->x(), view_.center2->x(), view_.Center1->y(),
-                                C1space->value(), perc->value()});
+    drawNodePath(*state_.wavecanvas, nodePathParams());
+}
+
+NodePathParams InterferencePanel::nodePathParams() const
+{
+    return {view_.Center1->x(), view_.center2->x(), view_.Center1->y(), C1space->value(),
+            perc->value()};
 }
 
 void InterferencePanel::resetPhaseOffsets()

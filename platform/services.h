@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 
 namespace wave {
@@ -14,6 +15,7 @@ struct Services {
     FileDialogs &files;
     Clipboard &clipboard;
     RandomSource &random;
+    Printer &printer;
 };
 
 } // namespace wave

@@ -7,6 +7,7 @@ WAVE_PACKAGES=(
     qt6-base-dev libgl-dev
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    cups printer-driver-cups-pdf poppler-utils
 )
 
 wave_install_missing() {

@@ -6,6 +6,7 @@
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
+#include "scripted_printer.h"
 #include "scripted_random.h"
 
 #include <QComboBox>
@@ -18,9 +19,11 @@ struct Started {
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
     ScriptedRandom random;
+    ScriptedPrinter printer;
     TInterference window;
 
-    explicit Started(const QString &name) : window(name, {dialogs, files, clipboard, random})
+    explicit Started(const QString &name)
+        : window(name, {dialogs, files, clipboard, random, printer})
     {
         window.show();
         window.FormActivate();

@@ -1,0 +1,94 @@
+#include "output/page.h"
+
+#include "platform/canvas.h"
+#include "view/shared_state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace wave {
+
+namespace {
+
+int trunc(double value)
+{
+    return static_cast<int>(std::trunc(value));
+}
+
+double pageScale(PageSize page)
+{
+    return double(page.width) / viewWidth;
+}
+
+} // namespace
+
+QRect imagePageTarget(PageSize page, QSize picture)
+{
+    const double scale = double(page.width - 300) / viewWidth;
+    return QRect(150, 300, trunc(picture.width() * scale), trunc(picture.height() * scale));
+}
+
+void drawImagePage(Canvas &canvas, PageSize page, const QImage &picture, const QString &name)
+{
+    if (!name.isEmpty()) {
+        canvas.pen().colour = colour::black;
+        canvas.textOut(0, 150, QStringLiteral("Printed by: ") + name);
+    }
+    canvas.stretchImage(picture, imagePageTarget(page, picture.size()));
+}
+
+std::array<QPoint, 3> fullPageSources(PageSize page, int n, int S)
+{
+    const int x = page.width / 2;
+    const int y = page.height / 2;
+    const int apart = trunc(S * pageScale(page));
+    switch (n) {
+    case 1:
+        return {QPoint(x, y), QPoint(x, y), QPoint(x, y)};
+    case 2:
+        return {QPoint(x - apart / 2, y), QPoint(x + apart / 2, y), QPoint(x, y)};
+    default:
+        return {QPoint(x - apart, y), QPoint(x, y), QPoint(x + apart, y)};
+    }
+}
+
+int fullPageReach(PageSize page)
+{
+    const double half = page.height / 2;
+    const double across = page.width / 2;
+    return static_cast<int>(std::nearbyint(std::sqrt(half * half + across * across)));
+}
+
+void drawFullPage(Canvas &canvas, PageSize page, const FullPageParams &params)
+{
+    const double s = pageScale(page);
+    const std::array<QPoint, 3> sources = fullPageSources(page, params.n, params.S);
+    const int reach = fullPageReach(page);
+    const int dot = trunc(2 * s);
+    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    for (int k = 0; k < params.n; ++k) {
+        const QPoint c = sources[k];
+        const int P = params.P[k];
+        const int T = params.T[k];
+        canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+        canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+        canvas.ellipse(c.x() - dot, c.y() - dot, c.x() + dot, c.y() + dot);
+        canvas.brush().style = BrushStyle::Clear;
+        // A ring step below one device unit would never end; such a page is under 709 units wide.
+        const int step = std::max(trunc(P * s), 1);
+        for (int r = static_cast<int>(std::nearbyint(trunc(T * s) % step + P * s)); r <= reach;
+             r += step) {
+            const bool oddRing = (r / step) % 2 == 1;
+            // crests solid, the others dashed; a phase offset of half a wave swaps them
+            const bool solid = T < P ? !oddRing : oddRing;
+            canvas.pen().style = solid ? PenStyle::Solid : PenStyle::Dash;
+            canvas.ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+        }
+    }
+    if (params.nodePath) {
+        const NodePathPlacement placement{{sources[0], sources[1]}, s, true};
+        drawNodePath(canvas, nodePathCurves(*params.nodePath), placement);
+    }
+}
+
+} // namespace wave

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "interference/node_path.h"
+#include "platform/printer.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace wave {
+
+class Canvas;
+
+// The wave view's picture, headed "Printed by: " and the name when there is one, stretched
+// from x = 150 to x = width - 150 of the page with its height in proportion.
+void drawImagePage(Canvas &canvas, PageSize page, const QImage &picture, const QString &name);
+
+// Where the picture of the bitmap print lands: (150, 300), scaled by (PW - 300) / 709.
+QRect imagePageTarget(PageSize page, QSize picture);
+
+// The point sources drawn straight onto the page at its own resolution.
+struct FullPageParams {
+    int n = 2;
+    int S = 60;
+    std::array<int, 3> P{15, 15, 15};
+    std::array<int, 3> T{0, 0, 0};
+    // The screen's node path, drawn across the page when it is on.
+    std::optional<NodePathParams> nodePath;
+};
+
+// Centres of the sources on the page, all on its middle row.
+std::array<QPoint, 3> fullPageSources(PageSize page, int n, int S);
+
+// How far the rings reach: half the page's diagonal, rounded.
+int fullPageReach(PageSize page);
+
+void drawFullPage(Canvas &canvas, PageSize page, const FullPageParams &params);
+
+} // namespace wave

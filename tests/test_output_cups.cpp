@@ -1,0 +1,193 @@
+// Prints from the real window through a print scheduler of the test's own, with a queue
+// that turns every job into a PDF, and reads the PDFs back.
+#include "app/main_window.h"
+#include "interference/interference_panel.h"
+#include "scripted_clipboard.h"
+#include "scripted_dialogs.h"
+#include "scripted_file_dialogs.h"
+#include "scripted_random.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <unistd.h>
+
+using namespace wave;
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+}
+
+} // namespace
+
+class OutputCupsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyProductPrintsToTheQueue_data();
+    void everyProductPrintsToTheQueue();
+    void unreachableServiceIsReported();
+
+private:
+    // The PDF of the next job the queue finishes.
+    QString nextPdf();
+
+    QTemporaryDir root_;
+    QProcess scheduler_;
+    QDir out_;
+    QDateTime since_;
+    QStringList seen_;
+};
+
+void OutputCupsTest::initTestCase()
+{
+    if (geteuid() != 0)
+        QSKIP("The PDF queue's back end runs only under a scheduler started by root.");
+    QVERIFY(root_.isValid());
+    const QString dir = root_.path();
+    for (const char *sub : {"spool", "tmp", "cache", "state", "ppd"})
+        QVERIFY(QDir(dir).mkpath(QLatin1String(sub)));
+    // the filters run as the scheduler's own unprivileged user and need the temporary folder
+    QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                           QFile::ExeGroup));
+    QVERIFY(QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("1777"), dir + "/tmp"}) ==
+            0);
+    const QString socket = dir + QStringLiteral("/cups.sock");
+    auto write = [&](const QString &name, const QString &text) {
+        QFile file(dir + '/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(text.toUtf8()) > 0);
+    };
+    write(QStringLiteral("cupsd.conf"),
+          QStringLiteral("Listen %1\nWebInterface No\nBrowsing No\n"
+                         "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
+                         "<Location /admin>\nOrder allow,deny\nAllow all\n</Location>\n"
+                         "<Policy default>\n<Limit All>\nOrder allow,deny\nAllow all\n"
+                         "</Limit>\n</Policy>\n")
+              .arg(socket));
+    write(QStringLiteral("cups-files.conf"),
+          QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir "
+                         "%1/cache\nStateDir %1/state\nErrorLog %1/error_log\nAccessLog "
+                         "%1/access_log\nPageLog %1/page_log\nServerBin /usr/lib/cups\n"
+                         "DataDir /usr/share/cups\nSystemGroup root\n")
+              .arg(dir));
+    scheduler_.start(QStringLiteral("/usr/sbin/cupsd"),
+                     {QStringLiteral("-f"), QStringLiteral("-c"), dir + "/cupsd.conf",
+                      QStringLiteral("-s"), dir + "/cups-files.conf"});
+    QVERIFY(scheduler_.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+    qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    run(QStringLiteral("lpadmin"),
+        {QStringLiteral("-p"), QStringLiteral("wavepdf"), QStringLiteral("-E"),
+         QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+         QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("wavepdf")});
+    QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains("wavepdf"));
+    // the queue writes into the submitting user's home
+    out_ = QDir(QDir::homePath() + QStringLiteral("/PDF"));
+    since_ = QDateTime::currentDateTime().addSecs(-1);
+}
+
+void OutputCupsTest::cleanupTestCase()
+{
+    if (scheduler_.state() != QProcess::NotRunning) {
+        scheduler_.terminate();
+        scheduler_.waitForFinished();
+    }
+}
+
+QString OutputCupsTest::nextPdf()
+{
+    // Job numbers, and with them the file names, start again with every scheduler, so a
+    // file counts as new by its time.
+    QString found;
+    const auto arrived = [&] {
+        for (const QFileInfo &file : out_.entryInfoList({QStringLiteral("*.pdf")}))
+            if (file.lastModified() >= since_ && !seen_.contains(file.fileName())) {
+                found = file.filePath();
+                seen_ << file.fileName();
+                return true;
+            }
+        return false;
+    };
+    QDeadlineTimer deadline(30000);
+    while (!arrived() && !deadline.hasExpired())
+        QTest::qWait(100);
+    // the back end writes the file before it closes it
+    QTest::qWait(500);
+    return found;
+}
+
+void OutputCupsTest::everyProductPrintsToTheQueue_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("interference") << "Rundique";
+    QTest::newRow("Huygens") << "Pelvane";
+    QTest::newRow("single slit") << "Sorvelle";
+}
+
+void OutputCupsTest::everyProductPrintsToTheQueue()
+{
+    QFETCH(QString, program);
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
+    ScriptedRandom random;
+    QtPrinter printer;
+    TInterference window(program, {dialogs, files, clipboard, random, printer});
+    window.show();
+    window.FormActivate();
+
+    window.print2->trigger();
+    QVERIFY2(dialogs.shown.empty(), dialogs.shown.empty() ? "" : qPrintable(dialogs.shown[0].text));
+    const QString picture = nextPdf();
+    QVERIFY(!picture.isEmpty());
+    const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), picture});
+    QVERIFY2(images.contains(QRegularExpression(QStringLiteral("\\s709\\s+349\\s"))),
+             qPrintable(images));
+
+    if (program == QStringLiteral("Rundique")) {
+        window.Varying->prntbt->click();
+        QVERIFY(dialogs.shown.empty());
+        const QString full = nextPdf();
+        QVERIFY(!full.isEmpty());
+        const QStringList rows = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), full})
+                                     .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 2); // headings only: no bitmap on the full page
+    }
+}
+
+void OutputCupsTest::unreachableServiceIsReported()
+{
+    scheduler_.terminate();
+    QVERIFY(scheduler_.waitForFinished());
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
+    ScriptedRandom random;
+    QtPrinter printer;
+    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    window.print2->trigger();
+    QCOMPARE(dialogs.shown.size(), 1u);
+    QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
+    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("printer")));
+    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("Print Setup")));
+}
+
+QTEST_MAIN(OutputCupsTest)
+#include "test_output_cups.moc"
