@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program under a name: ./run.sh [NAME]
 # Pelvane, Rundique (the default) and Sorvelle name the three products; any other name
 # starts the program under that name, which opens the single-slit product.

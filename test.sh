@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole suite headless.
 # ./test.sh --sanitize builds with the address and undefined-behaviour sanitizers instead.
 # ./test.sh --fuzz [seconds] fuzzes the experiment file reader instead, 30 seconds by default.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation with every overlay on, measured over real time or over many ticks.
 //   bench_animation rate [seconds]  ticks delivered per second at the fastest interval and
 //                                   the share of one core the process used meanwhile

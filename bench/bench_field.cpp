@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field redraw, the band redraw over it and whole animation ticks on both drawing
 // surfaces, at the design picture and the heaviest one.
 #include "interference/band.h"

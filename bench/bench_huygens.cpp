@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heaviest wavelet row and the heaviest wavefront page on both drawing surfaces, and a
 // whole animation tick of each.
 #include "huygens/wavefront.h"

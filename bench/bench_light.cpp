@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light pattern redraw (mask and composition) on both drawing surfaces.
 #include "platform/bitmap_canvas.h"
 #include "platform/painter_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every pointer move over the practice picture redraws it: the protractor while it is placed
 // and read, the ruler over the widest task, and the ray page with its torch, on both
 // drawing surfaces. Run with --benchmark_repetitions=10 for medians.

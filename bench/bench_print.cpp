@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full-page print into a PDF at 1200 dpi on A4: time and size of the file.
 #include "output/page.h"
 #include "platform/painter_canvas.h"

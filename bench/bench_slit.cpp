@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-slit redraw, as each animation tick and each pointer move of the angle
 // measurement runs it, on both drawing surfaces: the design picture and the heaviest one,
 // the shortest wave through the widest slit late in its period with the protractor on.

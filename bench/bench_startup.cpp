@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the milliseconds from the start of this process to the first frame the main
 // window paints, then quits. The start is the kernel's, so loading the libraries counts.
 #include "app/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the experiment file reader, the program's one parser of outside data.
 #include "slit/experiment_reader.h"
 

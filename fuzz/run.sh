@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the experiment file reader's fuzz target with clang and libFuzzer and runs it:
 #   fuzz/run.sh [seconds]      (600 by default)
 # The corpus it grows stays in build/fuzz/corpus; fuzz/seeds holds the files it starts from.

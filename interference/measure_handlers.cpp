@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/interference_panel.h"
 #include "interference/measurement.h"
 #include "view/wave_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/field_renderer.h"
 #include "interference/interference_panel.h"
 #include "interference/node_path.h"

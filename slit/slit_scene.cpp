@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "slit/slit_scene.h"
 
 #include "platform/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/band.h"
 #include "platform/bitmap_canvas.h"
 #include "recording_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording_canvas.h"
 #include "slit/light_pattern.h"
 #include "slit/pattern_measure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "full_folder.h"
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"

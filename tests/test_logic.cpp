@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/source_logic.h"
 #include "platform/product.h"
 

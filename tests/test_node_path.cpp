@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/node_path.h"
 #include "platform/canvas.h"
 #include "recording_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints from the real window through a print scheduler of the test's own, with a queue
 // that turns every job into a PDF, and reads the PDFs back.
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/user_name_dialog.h"
 #include "started_window.h"
 #include "view/wave_view.h"

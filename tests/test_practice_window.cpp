@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "measure/practice_window.h"
 #include "pixels.h"
 #include "platform/controls.h"
