@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/form.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -80,6 +81,15 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     // Enter always checks the answer, even after "&Next" was clicked.
     nextbt->setAutoDefault(false);
     Returnbt->setAutoDefault(false);
+
+    Contents1 = new QAction(QStringLiteral("&Contents"), this);
+    Contents1->setObjectName(QStringLiteral("Contents1"));
+    Contents1->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(Contents1);
+    connect(Contents1, &QAction::triggered, this, [this] {
+        if (showHelp)
+            showHelp();
+    });
 
     connectHandlers();
     FormCreate();
