@@ -86,6 +86,8 @@ public:
     void Contents1Click();
     // The picture as the screen shows it: the view with the detail map when it is shown.
     QImage exportedPicture();
+    // The same picture drawn again onto another surface, lines as lines: the vector exports.
+    void drawPicture(Canvas &canvas);
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
@@ -109,7 +111,6 @@ private:
     void connectHuygens();
     void connectOutput();
     void connectExport();
-    void drawPicture(Canvas &canvas);
     void drawShownMap(Canvas &canvas);
     void printPage(const Printer::DrawPage &draw);
 
