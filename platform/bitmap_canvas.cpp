@@ -206,9 +206,10 @@ struct Cursor {
 // curve, falling as u grows. Where it falls by more than a pixel, a run of v up to the previous
 // step keeps the outline connected. On the row uJoin, where the other octant took over, the
 // pixels start at vJoin. Pixels with v in [vLo, vHi] reach visit(u, v, k), k counting along.
-template <typename T, typename Visit>
-void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i64 vJoin, i64 vLo,
-          i64 vHi, const Cursor &cursor, Visit visit)
+// Plain says the pen is solid and the wedge covers the whole quadrant: every pixel is stored.
+template <bool Plain, typename T, typename Visit>
+void walkOctant(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i64 vJoin,
+                i64 vLo, i64 vHi, const Cursor &cursor, Visit visit)
 {
     if (vHi < vr && vr > 0) {
         // Skip to where the curve comes down to vHi + 1 instead of stepping there.
@@ -256,7 +257,7 @@ void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i6
                     previous = v + 2;
                     break;
                 }
-                if ((pattern & 1) && wedge.covers(u, v)) {
+                if (Plain || ((pattern & 1) && wedge.covers(u, v))) {
                     pixels[at] = colour;
                 }
                 pattern = std::rotr(pattern, 1);
@@ -561,6 +562,9 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
         QRgb *const pixels = ink.thin() ? ink.pixels() : nullptr;
         const Cursor::Axis across{e.cx2, sx, 1};
         const Cursor::Axis down{e.cy2, sy, ink.stride()};
+        const auto walk = [plain = bits == 0xff && cover == Sweep::Cover::All](auto &&...args) {
+            plain ? walkOctant<true>(args...) : walkOctant<false>(args...);
+        };
         if (!steepOnly) {
             walk(
                 fx, a, b, xLo, flatTo, std::numeric_limits<i64>::max(), 0, yLo, yHi,
