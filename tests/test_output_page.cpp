@@ -27,6 +27,22 @@ QString poppler(const QString &tool, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+// Prints one page drawn by `draw` into a PDF file through Qt's printer; the failure text.
+QString printToPdf(const QString &file, const Printer::DrawPage &draw)
+{
+    QtPrinter printer;
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName(file);
+    return printer.printPage(draw);
+}
+
+// The rows of `pdfimages -list`: two heading lines, then one per bitmap.
+QStringList imageRows(const QString &file)
+{
+    return poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class OutputPageTest : public QObject {
@@ -183,19 +199,15 @@ void OutputPageTest::pdfCarriesHeadingAndOneBitmap()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("picture.pdf"));
-    QtPrinter printer;
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(file);
     QImage picture(709, 349, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const QString failure = printer.printPage([&](Canvas &canvas, PageSize page) {
+    const QString failure = printToPdf(file, [&](Canvas &canvas, PageSize page) {
         drawImagePage(canvas, page, picture, QStringLiteral("Grace Hopper"));
     });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(poppler(QStringLiteral("pdftotext"), {file, QStringLiteral("-")})
                 .contains(QStringLiteral("Printed by: Grace Hopper")));
-    const QStringList rows = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
-                                 .split('\n', Qt::SkipEmptyParts);
+    const QStringList rows = imageRows(file);
     QCOMPARE(rows.size(), 3); // two heading lines and one image
     const QStringList columns = rows[2].simplified().split(' ');
     QCOMPARE(columns[3], QStringLiteral("709"));
@@ -206,16 +218,11 @@ void OutputPageTest::fullPagePdfHasNoBitmap()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("full.pdf"));
-    QtPrinter printer;
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(file);
-    const QString failure = printer.printPage([&](Canvas &canvas, PageSize page) {
+    const QString failure = printToPdf(file, [&](Canvas &canvas, PageSize page) {
         drawFullPage(canvas, page, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, std::nullopt});
     });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    const QStringList rows = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
-                                 .split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.size(), 2);
+    QCOMPARE(imageRows(file).size(), 2);
 }
 
 QTEST_MAIN(OutputPageTest)
