@@ -361,6 +361,25 @@ public:
         return open || (aIn && (q == 0 || q == 3)) || (bIn && q < 2) ? Cover::Some : Cover::None;
     }
 
+    // True when the arc covers every direction of a box of pixels: offsets x in [x0, x1] along
+    // the screen sign sx and y in [y0, y1] along sy. The half-planes are convex, so the
+    // corners decide.
+    bool coversBox(i64 sx, i64 sy, i64 x0, i64 x1, i64 y0, i64 y1) const
+    {
+        if (full_) {
+            return true;
+        }
+        bool sAll = true, eAll = true;
+        for (const i64 x : {x0, x1}) {
+            for (const i64 y : {y0, y1}) {
+                const V p{sx * x, -sy * y};
+                sAll = sAll && cross(s_, p) >= 0;
+                eAll = eAll && cross(p, e_) >= 0;
+            }
+        }
+        return wide_ ? sAll || eAll : sAll && eAll;
+    }
+
     // The directions of quadrant q that the arc covers, when they form one span short of the
     // whole quadrant: its first and last direction, right and up.
     struct Span {
@@ -496,7 +515,7 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
     };
 
     for (int q = 0; q < 4; ++q) {
-        const Sweep::Cover cover = sweep.quadrant(q);
+        Sweep::Cover cover = sweep.quadrant(q);
         if (cover == Sweep::Cover::None) {
             continue;
         }
@@ -542,6 +561,10 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
                 yLo = std::max(yLo, alignUp(i64(std::floor(boxY0)) - 2, y0));
                 yHi = std::min(yHi, alignDown(i64(std::ceil(boxY1)) + 2, y0));
             }
+        }
+        // An arc ending just off an axis covers the whole box all the same: walk it unmasked.
+        if (cover == Sweep::Cover::Some && sweep.coversBox(sx, sy, xLo, xHi, yLo, yHi)) {
+            cover = Sweep::Cover::All;
         }
         // On a circle the turn lies within two pixels of a / sqrt 2: a box wholly on one side
         // of it needs only that side's walk, and no search for the turn.
