@@ -4,6 +4,7 @@
 #include "huygens/wavefront.h"
 #include "huygens/wavelet_row.h"
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -41,6 +42,9 @@ QScrollBar *slider(QWidget *parent, const char *name, int lo, int hi, int value,
     bar->setPageStep(large);
     bar->setSingleStep(small);
     bar->setGeometry(x, y, 150, 16);
+    // Tab reaches every bar, and the keys move it as the mouse does.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -82,6 +86,20 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
 {
     buildWaveletPage(notebook.page(0));
     buildWavefrontPage(notebook.page(1));
+    nameForReaders({{numsourcessb, "Number of sources"},
+                    {pointsepsb, "Point separation of the wavelets"},
+                    {timerwavesb, "Wave speed of the wavelets"},
+                    {wlwvfrsb, "Period"},
+                    {numwvwfsb, "Number of waves"},
+                    {lrsb, "Sequential speed"},
+                    {wavefrontsb, "Time set of the wavelets"},
+                    {Speedsb, "Wave speed of the incoming wave"},
+                    {wlsb, "Wavelength of the incoming wave"},
+                    {wavefsb, "Number of fronts"},
+                    {anglesb, "Angle of the incoming wave"},
+                    {wavesb, "Refracted wave speed"},
+                    {timersb, "Time set of the wavefronts"},
+                    {pointsep, "Point separation of the boundary"}});
     connectHandlers();
 }
 
@@ -106,7 +124,9 @@ void HuygensPages::buildWaveletPage(QWidget *page)
     simrb = button<QRadioButton>(page, "simrb", " &Simultaneous", {340, 48, 150, 20});
     movingrb = button<QRadioButton>(page, "movingrb", " S&equential", {340, 70, 150, 20});
     simrb->setChecked(true);
+    // The animation flags lie under their buttons, covered by them.
     timerwave = button<QCheckBox>(page, "timerwave", " Animate Wave", {510, 22, 110, 26});
+    timerwave->setFocusPolicy(Qt::NoFocus);
     stabt = button<QPushButton>(page, "stabt", "&Start Wave", {510, 22, 110, 26});
     rbt = button<QPushButton>(page, "rbt", "&Reset", {510, 56, 110, 26});
     GroupBox7 = named(new QGroupBox(QStringLiteral("Measure"), page), "GroupBox7");
@@ -143,6 +163,7 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
     refrarb->setChecked(true);
     Showraycb = button<QCheckBox>(page, "Showraycb", " Show Ra&ys", {490, 46, 105, 20});
     movecb = button<QCheckBox>(page, "movecb", " Animate", {490, 70, 105, 26});
+    movecb->setFocusPolicy(Qt::NoFocus);
     stbt = button<QPushButton>(page, "stbt", "&Start Wave", {490, 70, 105, 26});
     Resetbt = button<QPushButton>(page, "Resetbt", "&Reset", {490, 100, 105, 26});
     meacb = button<QCheckBox>(page, "meacb", " &Measure", {604, 4, 100, 20});
@@ -232,12 +253,14 @@ void HuygensPages::finish(bool ruler, bool shown)
 void HuygensPages::lrbt()
 {
     drawWaveletRow(view_.canvas(), waveletRowParams());
+    describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
     finish(true, dcb->isChecked());
 }
 
 void HuygensPages::refractbttry()
 {
     drawWavefronts(view_.canvas(), wavefrontParams());
+    describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
     finish(frontanal->isChecked(), meacb->isChecked());
 }
 

@@ -81,6 +81,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     nextbt->setAutoDefault(false);
     Returnbt->setAutoDefault(false);
 
+    nameForReaders({{proim, "Practice picture"}});
     connectHandlers();
     FormCreate();
 }
@@ -194,7 +195,24 @@ void TProfrm::plotbt()
         plotRulerTask(canvas_, ruler_, measuring_);
     else
         plotRays(canvas_, lesson_, handles_);
+    describeForReaders(proim, description());
     proim->update();
+}
+
+QString TProfrm::description() const
+{
+    if (page_ == 0)
+        return Normalrb->isChecked()
+                   ? QStringLiteral("Protractor practice: measure the angle from the normal")
+                   : QStringLiteral("Protractor practice: measure the angle between two lines");
+    if (page_ == 1)
+        return pointsrb->isChecked()      ? QStringLiteral("Ruler practice: measure the length "
+                                                                "between the two points")
+               : wavefrontrb->isChecked() ? QStringLiteral("Ruler practice: measure the length "
+                                                           "between the wavefronts")
+                                          : QStringLiteral("Ruler practice: measure the length "
+                                                           "from the point to the line");
+    return QStringLiteral("Ray movement practice: a ray with four handles to drag");
 }
 
 void TProfrm::CheckbtClick()

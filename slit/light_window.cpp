@@ -57,6 +57,14 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
     buildControls(client);
     buildSavePanel(client);
     outCanvas_ = std::make_unique<BitmapCanvas>(outim->image());
+    nameForReaders({{scrsb, "Screen distance"},
+                    {widthsb, "Slit width"},
+                    {wavesb, "Wavelength"},
+                    {Expcb, "Experiment"},
+                    {exitbt, "Close"},
+                    {outim, "Light pattern"},
+                    {Showcb, "What the saved file shows"},
+                    {Memo1, "Comment"}});
     connectHandlers();
     FormCreate();
 }
