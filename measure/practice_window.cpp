@@ -48,6 +48,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
 
     place(proim, "proim", {14, 10, practiceWidth, practiceHeight});
     proim->setMouseTracking(true);
+    proim->enableKeyboardPointer();
     proim->setCursor(Qt::CrossCursor);
     csh = handle(ShapeLayer::Kind::Rectangle, Qt::red, QColor(), "csh", proim);
     msh = handle(ShapeLayer::Kind::Rectangle, Qt::black, QColor(), "msh", proim);

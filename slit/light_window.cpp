@@ -99,6 +99,7 @@ void Tpattfrm::buildControls(QWidget *client)
     Panel1->setLineWidth(3);
     paintBackground(Panel1, panelColour);
     outim = new ImageView(patternWidth, patternHeight, Panel1);
+    outim->enableKeyboardPointer();
     place(outim, "outim", {8, 8, patternWidth, patternHeight});
     outim->setMouseTracking(true);
     // Its pop-up menu holds the one item "&Copy".

@@ -47,16 +47,30 @@ void keys(const Keys &sequence)
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
 }
 
+// Opens a menu of the main menu with Alt and its letter, and picks the item by its letter.
+void menuItem(Qt::Key menu, Qt::Key item)
+{
+    keys({{menu, Qt::AltModifier}});
+    if (QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000))
+        QTest::keyClick(QApplication::activePopupWidget(), item);
+}
+
 // Presses Escape in the modal window that `open` shows; true when the window came up modal
 // and Escape closed it.
 bool escapeCloses(const std::function<void()> &open)
 {
     bool wasModal = false;
     bool stillOpen = true;
-    QTimer::singleShot(0, [&] {
+    // A mnemonic clicks its button a moment later, so the window may come up after `open`.
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
-        wasModal = modal != nullptr;
-        if (!modal || !QTest::qWaitForWindowActive(modal))
+        if (!modal)
+            return;
+        watch.stop();
+        wasModal = true;
+        if (!QTest::qWaitForWindowActive(modal))
             return;
         // the key goes where the window system sends it: the window's focus, or the window
         QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
@@ -64,8 +78,11 @@ bool escapeCloses(const std::function<void()> &open)
         if (stillOpen)
             modal->close();
     });
+    watch.start();
     open();
-    return wasModal && !stillOpen;
+    if (!QTest::qWaitFor([&] { return wasModal; }, 2000))
+        return false;
+    return !stillOpen;
 }
 
 // The mouse moving over the widget with no button down.
@@ -109,6 +126,9 @@ class DesktopTest : public QObject {
 private slots:
     void keysMeasureLikeTheMouse_data();
     void keysMeasureLikeTheMouse();
+    void keysMeasureOnTheOtherPictures();
+    void tabFollowsTheLayout_data();
+    void tabFollowsTheLayout();
     void keyboardOnlyInterference();
     void escapeClosesEverySecondaryWindow();
     void everyControlHasAName_data();
@@ -182,6 +202,94 @@ void DesktopTest::keysMeasureLikeTheMouse()
     }
 }
 
+void DesktopTest::keysMeasureOnTheOtherPictures()
+{
+    // the ruler practice and the light pattern's measuring, by keys and by the mouse
+    Started byKeys(QStringLiteral("Rundique"));
+    Started byMouse(QStringLiteral("Rundique"));
+    for (Started *started : {&byKeys, &byMouse}) {
+        started->window.Profrm->practicenb->setPage(1);
+        started->window.Profrm->show();
+        started->window.pattfrm->show();
+        started->window.pattfrm->findChild<QCheckBox *>(QStringLiteral("measurecb"))
+            ->setChecked(true);
+    }
+    for (const char *name : {"proim", "outim"}) {
+        QWidget *window = QLatin1String(name) == QLatin1String("proim")
+                              ? static_cast<QWidget *>(byKeys.window.Profrm)
+                              : byKeys.window.pattfrm;
+        auto *keyed = window->findChild<ImageView *>(QLatin1String(name));
+        QApplication::setActiveWindow(window);
+        keyed->setFocus(Qt::TabFocusReason);
+        QVERIFY(keyed->hasFocus());
+        const QPoint start = keyed->keyboardPoint();
+        type(keyed, {{Qt::Key_Left, Qt::ShiftModifier},
+                     {Qt::Key_Space, {}},
+                     {Qt::Key_Right, Qt::ShiftModifier},
+                     {Qt::Key_Right, Qt::ShiftModifier},
+                     {Qt::Key_Right, Qt::ShiftModifier},
+                     {Qt::Key_Down, {}},
+                     {Qt::Key_Return, {}}});
+        QCOMPARE(keyed->keyboardPoint(), start + QPoint(20, 1));
+
+        QWidget *otherWindow = QLatin1String(name) == QLatin1String("proim")
+                                   ? static_cast<QWidget *>(byMouse.window.Profrm)
+                                   : byMouse.window.pattfrm;
+        auto *clicked = otherWindow->findChild<ImageView *>(QLatin1String(name));
+        for (const QPoint at : {start - QPoint(10, 0), start + QPoint(20, 1)}) {
+            hover(clicked, at);
+            QTest::mouseClick(clicked, Qt::LeftButton, {}, at);
+        }
+        QVERIFY2(keyed->image() == clicked->image(), name);
+    }
+    QCOMPARE(byKeys.window.Profrm->anallb->text(), byMouse.window.Profrm->anallb->text());
+    const auto *keyedLength = byKeys.window.pattfrm->findChild<QLabel *>(QStringLiteral("mealb"));
+    QCOMPARE(keyedLength->text(),
+             byMouse.window.pattfrm->findChild<QLabel *>(QStringLiteral("mealb"))->text());
+    QVERIFY(keyedLength->text() != QStringLiteral("Length: 0.00 mm"));
+}
+
+void DesktopTest::tabFollowsTheLayout_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("order");
+    // from the wave view through the notebook's tabs (no name) and the page, column by column;
+    // of a group of radio buttons Tab reaches the checked one, the arrow keys the others
+    QTest::newRow("band properties, then the buttons on their right")
+        << QStringLiteral("Rundique") << 2
+        << QStringList{"water",    "",    "Showscreen", "addinter", "Hdetailcb", "BandW",
+                       "timerate", "sbt", "colourbx",   "Lightbt",  "BitBtn1",   "water"};
+    QTest::newRow("every bar of the wavelet page")
+        << QStringLiteral("Pelvane") << 0
+        << QStringList{"water",    "",          "numsourcessb", "pointsepsb", "timerwavesb",
+                       "wlwvfrsb", "numwvwfsb", "wavefrontsb",  "simrb",      "stabt",
+                       "rbt",      "dcb",       "BitBtn1",      "water"};
+    QTest::newRow("single slit") << QStringLiteral("Sorvelle") << -1
+                                 << QStringList{"water", "pwavesb", "openingsb", "Starbt",
+                                                "acb",   "lihtbt",  "BitBtn1",   "water"};
+}
+
+void DesktopTest::tabFollowsTheLayout()
+{
+    QFETCH(QString, product);
+    QFETCH(int, page);
+    QFETCH(QStringList, order);
+    Started started(product);
+    QApplication::setActiveWindow(&started.window);
+    if (page >= 0)
+        (product == QLatin1String("Pelvane") ? static_cast<Notebook *>(started.window.huynb)
+                                             : &started.panel())
+            ->setPage(page);
+    started.window.Panel1->water->setFocus(Qt::TabFocusReason);
+    QStringList reached{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        keys({{Qt::Key_Tab, {}}});
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, order);
+}
+
 void DesktopTest::keyboardOnlyInterference()
 {
     Started started(QStringLiteral("Rundique"));
@@ -238,11 +346,15 @@ void DesktopTest::escapeClosesEverySecondaryWindow()
     QVERIFY(QTest::qWaitForWindowActive(&started.window));
     panel.setPage(2);
     panel.Lightbt->setFocus();
-    QVERIFY(escapeCloses([] { keys({{Qt::Key_Space, {}}}); }));
+    QVERIFY(escapeCloses([] { keys({{Qt::Key_L, Qt::AltModifier}}); }));
     QVERIFY(!started.window.pattfrm->isVisible());
-    QVERIFY(escapeCloses([&] { started.window.MeasurementPractice1Click(); }));
+    // the window system gives the activation back to the main window; offscreen, the test does
+    QApplication::setActiveWindow(&started.window);
+    // the menus by their mnemonics: "&Help", "&Measurement Practice"; "&Edit", "&User Name"
+    QVERIFY(escapeCloses([] { menuItem(Qt::Key_H, Qt::Key_M); }));
     QVERIFY(!started.window.Profrm->isVisible());
-    QVERIFY(escapeCloses([&] { started.window.UserName1Click(); }));
+    QApplication::setActiveWindow(&started.window);
+    QVERIFY(escapeCloses([] { menuItem(Qt::Key_E, Qt::Key_U); }));
     QVERIFY(!started.window.Whoami->isVisible());
 
     Started slit(QStringLiteral("Sorvelle"));
