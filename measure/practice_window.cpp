@@ -78,7 +78,8 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     nextbt->setLayoutDirection(Qt::RightToLeft);
     Returnbt = button(lower, "Returnbt", QStringLiteral("&Return"), {316, 134, 100, 32});
-    // Enter always checks the answer, even after "&Next" was clicked.
+    // Enter checks the answer, even after "&Next" was clicked; only on the picture itself does
+    // it place the point instead, as a click there would.
     nextbt->setAutoDefault(false);
     Returnbt->setAutoDefault(false);
 
