@@ -64,6 +64,20 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
 {
     buildWaveletPage(notebook.page(0));
     buildWavefrontPage(notebook.page(1));
+    nameForReaders({{numsourcessb, "Number of sources"},
+                    {pointsepsb, "Point separation of the wavelets"},
+                    {timerwavesb, "Wave speed of the wavelets"},
+                    {wlwvfrsb, "Period"},
+                    {numwvwfsb, "Number of waves"},
+                    {lrsb, "Sequential speed"},
+                    {wavefrontsb, "Time set of the wavelets"},
+                    {Speedsb, "Wave speed of the incoming wave"},
+                    {wlsb, "Wavelength of the incoming wave"},
+                    {wavefsb, "Number of fronts"},
+                    {anglesb, "Angle of the incoming wave"},
+                    {wavesb, "Refracted wave speed"},
+                    {timersb, "Time set of the wavefronts"},
+                    {pointsep, "Point separation of the boundary"}});
     connectHandlers();
 }
 
@@ -218,12 +232,14 @@ void HuygensPages::finish(bool ruler, bool shown)
 void HuygensPages::lrbt()
 {
     drawWaveletRow(view_.canvas(), waveletRowParams());
+    describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
     finish(true, dcb->isChecked());
 }
 
 void HuygensPages::refractbttry()
 {
     drawWavefronts(view_.canvas(), wavefrontParams());
+    describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
     finish(frontanal->isChecked(), meacb->isChecked());
 }
 

@@ -9,6 +9,7 @@ WAVE_PACKAGES=(
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
+    desktop-file-utils appstream man-db dpkg-dev file lintian
 )
 
 wave_install_missing() {

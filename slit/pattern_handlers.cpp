@@ -4,6 +4,7 @@
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +24,7 @@ void Tpattfrm::patternbt()
     const PatternParams params{slitKind(), scrsb->value(), widthsb->value(), wavesb->value(),
                                bwcb->isChecked()};
     drawPattern(patternCanvas_, params, colourCanvas_.pen().colour);
+    describeForReaders(outim, describePattern(params));
     outbt();
 }
 

@@ -47,6 +47,8 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     ddlb->hide();
     lihtbt = button(this, "lihtbt", QStringLiteral("&Light Diffraction"), {378, 104, 190, 33});
 
+    nameForReaders(
+        {{pwavesb, "Wavelength"}, {openingsb, "Slit width"}, {timeropen, "Time factor"}});
     connectHandlers();
 }
 
@@ -70,6 +72,7 @@ void SlitPanel::opening()
 {
     Canvas &canvas = view_.canvas();
     drawSlit(canvas, slitParams());
+    describeForReaders(view_.water, describeSlit(slitParams()));
     if (acb->isChecked() && probt)
         probt(canvas);
     view_.water->update();
