@@ -70,6 +70,7 @@ void TInterference::buildPanels()
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     BitBtn1->setIconSize(QSize(40, 40));
     BitBtn1->setToolTip(QStringLiteral("Exit"));
+    BitBtn1->setAccessibleName(QStringLiteral("Exit"));
     connect(BitBtn1, &QToolButton::clicked, this, &QWidget::close);
 
     // Pointer moves over the panels' own background reset the measuring clicks.

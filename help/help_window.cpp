@@ -70,6 +70,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
                             QKeySequence(Qt::ALT | Qt::Key_Home));
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
+    browser->setAccessibleName(QStringLiteral("Help page"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(false);
 

@@ -4,6 +4,7 @@
 #include "huygens/wavefront.h"
 #include "huygens/wavelet_row.h"
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -18,37 +19,18 @@ namespace wave {
 
 namespace {
 
-template <typename T> T *named(T *widget, const char *name)
+// A label as wide as its text, which it follows as the text changes.
+QLabel *caption(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y)
-{
-    auto *l = named(new QLabel(text, parent), name);
-    l->move(x, y);
+    QLabel *l = label(parent, name, text, {x, y, 0, 0});
     l->adjustSize();
     return l;
 }
 
 QScrollBar *slider(QWidget *parent, const char *name, int lo, int hi, int value, int x, int y,
-                   int large = 1, int small = 1)
+                   int large = 1)
 {
-    auto *bar = named(new QScrollBar(Qt::Horizontal, parent), name);
-    bar->setRange(lo, hi);
-    bar->setValue(value);
-    bar->setPageStep(large);
-    bar->setSingleStep(small);
-    bar->setGeometry(x, y, 150, 16);
-    return bar;
-}
-
-template <typename T> T *button(QWidget *parent, const char *name, const char *text, QRect place)
-{
-    auto *b = named(new T(QString::fromUtf8(text), parent), name);
-    b->setGeometry(place);
-    return b;
+    return bar(parent, name, lo, hi, value, large, {x, y, 150, 16});
 }
 
 void setText(QLabel *l, const QString &text)
@@ -82,80 +64,98 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
 {
     buildWaveletPage(notebook.page(0));
     buildWavefrontPage(notebook.page(1));
+    nameForReaders({{numsourcessb, "Number of sources"},
+                    {pointsepsb, "Point separation of the wavelets"},
+                    {timerwavesb, "Wave speed of the wavelets"},
+                    {wlwvfrsb, "Period"},
+                    {numwvwfsb, "Number of waves"},
+                    {lrsb, "Sequential speed"},
+                    {wavefrontsb, "Time set of the wavelets"},
+                    {Speedsb, "Wave speed of the incoming wave"},
+                    {wlsb, "Wavelength of the incoming wave"},
+                    {wavefsb, "Number of fronts"},
+                    {anglesb, "Angle of the incoming wave"},
+                    {wavesb, "Refracted wave speed"},
+                    {timersb, "Time set of the wavefronts"},
+                    {pointsep, "Point separation of the boundary"}});
     connectHandlers();
 }
 
 void HuygensPages::buildWaveletPage(QWidget *page)
 {
-    numsourceslb = label(page, "numsourceslb", QStringLiteral("Number of Sources: 20"), 8, 4);
+    numsourceslb = caption(page, "numsourceslb", QStringLiteral("Number of Sources: 20"), 8, 4);
     numsourcessb = slider(page, "numsourcessb", 1, 50, 20, 8, 22);
-    pointseplb = label(page, "pointseplb", QStringLiteral("Point Separation: 15"), 8, 44);
+    pointseplb = caption(page, "pointseplb", QStringLiteral("Point Separation: 15"), 8, 44);
     pointsepsb = slider(page, "pointsepsb", 1, 50, 15, 8, 62);
-    wsplb = label(page, "wsplb", QStringLiteral("Wave Speed: 10"), 8, 84);
+    wsplb = caption(page, "wsplb", QStringLiteral("Wave Speed: 10"), 8, 84);
     timerwavesb = slider(page, "timerwavesb", 1, 20, 10, 8, 102, 5);
-    periodlb = label(page, "periodlb", periodText(50), 170, 4);
+    periodlb = caption(page, "periodlb", periodText(50), 170, 4);
     wlwvfrsb = slider(page, "wlwvfrsb", 1, 100, 50, 170, 22);
-    numwflb = label(page, "numwflb", QStringLiteral("Number of Waves: 1"), 170, 44);
+    numwflb = caption(page, "numwflb", QStringLiteral("Number of Waves: 1"), 170, 44);
     numwvwfsb = slider(page, "numwvwfsb", 1, 10, 1, 170, 62, 5);
-    lrlb = label(page, "lrlb", QStringLiteral("Sequential Speed: 30"), 170, 84);
+    lrlb = caption(page, "lrlb", QStringLiteral("Sequential Speed: 30"), 170, 84);
     lrsb = slider(page, "lrsb", 10, 50, 30, 170, 102);
     lrlb->hide();
     lrsb->hide();
-    Label7 = label(page, "Label7", QStringLiteral("Time Set"), 340, 4);
-    wavefrontsb = slider(page, "wavefrontsb", 1, 100, 1, 340, 22, 5, 2);
-    simrb = button<QRadioButton>(page, "simrb", " &Simultaneous", {340, 48, 150, 20});
-    movingrb = button<QRadioButton>(page, "movingrb", " S&equential", {340, 70, 150, 20});
+    Label7 = caption(page, "Label7", QStringLiteral("Time Set"), 340, 4);
+    wavefrontsb = slider(page, "wavefrontsb", 1, 100, 1, 340, 22, 5);
+    wavefrontsb->setSingleStep(2);
+    simrb = radio(page, "simrb", QStringLiteral(" &Simultaneous"), {340, 48, 150, 20});
+    movingrb = radio(page, "movingrb", QStringLiteral(" S&equential"), {340, 70, 150, 20});
     simrb->setChecked(true);
-    timerwave = button<QCheckBox>(page, "timerwave", " Animate Wave", {510, 22, 110, 26});
-    stabt = button<QPushButton>(page, "stabt", "&Start Wave", {510, 22, 110, 26});
-    rbt = button<QPushButton>(page, "rbt", "&Reset", {510, 56, 110, 26});
-    GroupBox7 = named(new QGroupBox(QStringLiteral("Measure"), page), "GroupBox7");
-    GroupBox7->setGeometry(600, 4, 110, 80);
-    dcb = button<QCheckBox>(GroupBox7, "dcb", " Distance", {8, 22, 95, 20});
-    analis2 = label(GroupBox7, "analis2", QStringLiteral("Distance: 0.0"), 8, 48);
+    timerwave = checkBox(page, "timerwave", QStringLiteral(" Animate Wave"), {510, 22, 90, 26});
+    timerwave->setFocusPolicy(Qt::NoFocus); // under the Start button, changed only through it
+    stabt = button(page, "stabt", QStringLiteral("&Start Wave"), {510, 22, 90, 26});
+    rbt = button(page, "rbt", QStringLiteral("&Reset"), {510, 56, 90, 26});
+    GroupBox7 = group(page, "GroupBox7", QStringLiteral("Measure"), {606, 4, 106, 80});
+    dcb = checkBox(GroupBox7, "dcb", QStringLiteral(" Distance"), {8, 22, 95, 20});
+    analis2 = caption(GroupBox7, "analis2", QStringLiteral("Distance: 0.0"), 8, 48);
     analis2->hide();
-    lrtimer = named(new QTimer(this), "lrtimer");
+    lrtimer = new QTimer(this);
+    lrtimer->setObjectName(QStringLiteral("lrtimer"));
     lrtimer->setInterval(100);
 }
 
 void HuygensPages::buildWavefrontPage(QWidget *page)
 {
-    GroupBox5 = named(new QGroupBox(QStringLiteral("Incoming Wave"), page), "GroupBox5");
-    GroupBox5->setGeometry(4, 0, 330, 140);
-    speedlb = label(GroupBox5, "speedlb", QStringLiteral("Wave Speed: 15"), 8, 18);
+    // Three columns: the incoming wave's group, the bars of the boundary and the time, and
+    // the modes, buttons and measuring choices, each wide enough for its longest caption.
+    GroupBox5 = group(page, "GroupBox5", QStringLiteral("Incoming Wave"), {4, 0, 330, 140});
+    speedlb = caption(GroupBox5, "speedlb", QStringLiteral("Wave Speed: 15"), 8, 18);
     Speedsb = slider(GroupBox5, "Speedsb", 2, 50, 15, 8, 36);
-    wavelengthlb = label(GroupBox5, "wavelengthlb", QStringLiteral("Wavelength: 50"), 8, 60);
+    wavelengthlb = caption(GroupBox5, "wavelengthlb", QStringLiteral("Wavelength: 50"), 8, 60);
     wlsb = slider(GroupBox5, "wlsb", 20, 100, 50, 8, 78);
-    wavefrontlb = label(GroupBox5, "wavefrontlb", QStringLiteral("# of Fronts: 1"), 170, 18);
+    wavefrontlb = caption(GroupBox5, "wavefrontlb", QStringLiteral("# of Fronts: 1"), 170, 18);
     wavefsb = slider(GroupBox5, "wavefsb", 1, 10, 1, 170, 36);
-    anglelb = label(GroupBox5, "anglelb", angleText(450), 170, 60);
-    degglb = label(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
+    anglelb = caption(GroupBox5, "anglelb", angleText(450), 170, 60);
+    degglb = caption(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
     anglesb = slider(GroupBox5, "anglesb", 1, 890, 450, 170, 78, 20);
     degglb->move(anglelb->x() + anglelb->width(), degglb->y());
-    relindexlb = label(page, "relindexlb", QStringLiteral("Refracted Wave Speed: 10"), 336, 4);
+    relindexlb = caption(page, "relindexlb", QStringLiteral("Refracted Wave Speed: 10"), 342, 4);
     wavesb = slider(page, "wavesb", 2, 50, 10, 342, 22);
-    Label12 = label(page, "Label12", QStringLiteral("Time Set"), 342, 44);
+    Label12 = caption(page, "Label12", QStringLiteral("Time Set"), 342, 44);
     timersb = slider(page, "timersb", 0, 700, 0, 342, 62);
-    Label10 = label(page, "Label10", QStringLiteral("Point Separation"), 342, 84);
+    Label10 = caption(page, "Label10", QStringLiteral("Point Separation"), 342, 84);
     pointsep = slider(page, "pointsep", 5, 30, 10, 342, 102);
-    refrarb = button<QRadioButton>(page, "refrarb", " Refraction", {490, 4, 105, 20});
-    reflrb = button<QRadioButton>(page, "reflrb", " Reflection", {490, 24, 105, 20});
+    refrarb = radio(page, "refrarb", QStringLiteral(" Refraction"), {508, 2, 98, 21});
+    reflrb = radio(page, "reflrb", QStringLiteral(" Reflection"), {610, 2, 100, 21});
     refrarb->setChecked(true);
-    Showraycb = button<QCheckBox>(page, "Showraycb", " Show Ra&ys", {490, 46, 105, 20});
-    movecb = button<QCheckBox>(page, "movecb", " Animate", {490, 70, 105, 26});
-    stbt = button<QPushButton>(page, "stbt", "&Start Wave", {490, 70, 105, 26});
-    Resetbt = button<QPushButton>(page, "Resetbt", "&Reset", {490, 100, 105, 26});
-    meacb = button<QCheckBox>(page, "meacb", " &Measure", {604, 4, 100, 20});
-    ho = named(new QGroupBox(QStringLiteral("Wavefront Measurements"), page), "ho");
-    ho->setGeometry(600, 26, 108, 112);
-    waveanal = button<QRadioButton>(ho, "waveanal", " Angle", {6, 20, 95, 20});
-    frontanal = button<QRadioButton>(ho, "frontanal", " Length", {6, 40, 95, 20});
+    Showraycb = checkBox(page, "Showraycb", QStringLiteral(" Show Ra&ys"), {508, 23, 98, 21});
+    meacb = checkBox(page, "meacb", QStringLiteral(" &Measure"), {610, 23, 100, 21});
+    movecb = checkBox(page, "movecb", QStringLiteral(" Animate"), {508, 46, 98, 25});
+    movecb->setFocusPolicy(Qt::NoFocus);
+    stbt = button(page, "stbt", QStringLiteral("&Start Wave"), {508, 46, 98, 25});
+    Resetbt = button(page, "Resetbt", QStringLiteral("&Reset"), {610, 46, 100, 25});
+    ho = group(page, "ho", QStringLiteral("Wavefront Measurements"), {508, 74, 202, 64});
+    waveanal = radio(ho, "waveanal", QStringLiteral(" Angle"), {6, 18, 90, 21});
+    frontanal = radio(ho, "frontanal", QStringLiteral(" Length"), {100, 18, 96, 21});
     waveanal->setChecked(true);
-    Analis = label(ho, "Analis", QStringLiteral("Angle = 0"), 6, 66);
+    Analis = caption(ho, "Analis", QStringLiteral("Angle = 0"), 8, 40);
     Analis->hide();
-    deglb = label(ho, "deglb", QStringLiteral("o"), 90, 62);
+    deglb = caption(ho, "deglb", QStringLiteral("o"), 120, 36);
     deglb->hide();
-    Timer4 = named(new QTimer(this), "Timer4");
+    Timer4 = new QTimer(this);
+    Timer4->setObjectName(QStringLiteral("Timer4"));
     Timer4->setInterval(100);
 }
 
@@ -247,12 +247,14 @@ void HuygensPages::drawPicture(Canvas &canvas) const
 void HuygensPages::lrbt()
 {
     paintWaveletRow(view_.canvas());
+    describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
     view_.water->update();
 }
 
 void HuygensPages::refractbttry()
 {
     paintWavefronts(view_.canvas());
+    describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
     view_.water->update();
 }
 

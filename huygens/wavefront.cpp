@@ -175,4 +175,22 @@ void drawWavefronts(Canvas &canvas, const WavefrontParams &params)
     }
 }
 
+QString describeWavefronts(const WavefrontParams &params)
+{
+    QString text =
+        QStringLiteral("%1 plane %2 of wavelength %3 meeting a boundary at %4.%5 degrees, ")
+            .arg(params.F)
+            .arg(params.F == 1 ? QStringLiteral("wavefront") : QStringLiteral("wavefronts"))
+            .arg(params.lambda)
+            .arg(params.angle / 10)
+            .arg(params.angle % 10);
+    text +=
+        params.refraction
+            ? QStringLiteral("refracted from speed %1 to speed %2").arg(params.c1).arg(params.c2)
+            : QStringLiteral("reflected at speed %1").arg(params.c1);
+    if (params.rays)
+        text += QStringLiteral(", with rays");
+    return text;
+}
+
 } // namespace wave

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 #include <vector>
 
@@ -47,5 +48,8 @@ std::vector<Wavelet> wavelets(const WavefrontParams &params, int k);
 // White ground, the rays when asked for, the boundary points, then each incoming front and
 // the wavelets of the boundary points it has passed. Leaves a solid brush.
 void drawWavefronts(Canvas &canvas, const WavefrontParams &params);
+
+// What the wavefront scene shows, in words for a screen reader.
+QString describeWavefronts(const WavefrontParams &params);
 
 } // namespace wave

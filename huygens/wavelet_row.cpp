@@ -76,4 +76,20 @@ void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params)
     }
 }
 
+QString describeWaveletRow(const WaveletRowParams &params)
+{
+    // The time is left out: it moves on with every tick of the animation, and a reader
+    // would announce each one.
+    return QStringLiteral("A row of %1 wavelet sources %2 pixels apart, started %3, wave speed "
+                          "%4, period %5.%6, up to %7 wavelets each")
+        .arg(params.N)
+        .arg(params.sep)
+        .arg(params.sequential ? QStringLiteral("one after another at speed %1").arg(params.S)
+                               : QStringLiteral("together"))
+        .arg(params.V)
+        .arg(params.P / 10)
+        .arg(params.P % 10)
+        .arg(params.M);
+}
+
 } // namespace wave

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 namespace wave {
 
 class Canvas;
@@ -25,5 +27,8 @@ int rowLine();
 // White ground, the green source dots, then each visible source's upper half wavelets and,
 // in the sequential mode, the red excitation marker after every arc.
 void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params);
+
+// What the wavelet row shows, in words for a screen reader.
+QString describeWaveletRow(const WaveletRowParams &params);
 
 } // namespace wave

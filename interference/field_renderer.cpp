@@ -4,6 +4,9 @@
 #include "platform/canvas.h"
 #include "view/shared_state.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 namespace wave {
@@ -96,6 +99,33 @@ void drawField(Canvas &canvas, const FieldParams &params)
     canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
     for (int k = 0; k < params.n; ++k)
         drawRings(canvas, params, lefts[k] - viewOffset + 2, params.P[k], params.T[k]);
+}
+
+QString describeField(const FieldParams &params)
+{
+    static const char *const counts[] = {"One source", "Two sources", "Three sources"};
+    const int n = std::clamp(params.n, 1, 3);
+    QString text = QLatin1String(counts[n - 1]);
+    if (n > 1)
+        text += QStringLiteral(" %1 pixels apart").arg(params.S);
+    QStringList wavelengths;
+    for (int k = 0; k < n; ++k)
+        wavelengths.append(QString::number(2 * params.P[static_cast<std::size_t>(k)]));
+    wavelengths.removeDuplicates();
+    if (wavelengths.size() == 1) {
+        text += QStringLiteral(", wavelength ") + wavelengths.first();
+    } else {
+        const QString last = wavelengths.takeLast();
+        text += QStringLiteral(", wavelengths ") + wavelengths.join(QStringLiteral(", ")) +
+                QStringLiteral(" and ") + last;
+    }
+    text += params.colourWaves ? QStringLiteral(", crests solid, troughs dotted in red")
+                               : QStringLiteral(", crests solid, troughs dotted");
+    if (params.bisector)
+        text += QStringLiteral(", with the perpendicular bisector");
+    if (params.distances)
+        text += QStringLiteral(", with the distances from the sources to the measure point");
+    return text;
 }
 
 } // namespace wave

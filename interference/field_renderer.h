@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 #include <array>
 
@@ -34,5 +35,9 @@ int ringReach();
 // measuring overlays, then each source's upper half rings, crests solid and troughs
 // dotted. Leaves a black brush colour with no fill set, as the band drawn over it expects.
 void drawField(Canvas &canvas, const FieldParams &params);
+
+// What the field shows, in words for a screen reader: "Two sources 60 pixels apart,
+// wavelength 30, crests solid, troughs dotted".
+QString describeField(const FieldParams &params);
 
 } // namespace wave

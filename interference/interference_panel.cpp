@@ -35,6 +35,17 @@ InterferencePanel::InterferencePanel(WaveView &view, SharedState &state, QWidget
     buildSeparationPage(addPage(QStringLiteral("&Source Separation")));
     buildAnimationPage(addPage(QStringLiteral("&Animation Controls")));
     buildMeasurementsPage(addPage(QStringLiteral("&Measurements")));
+    nameForReaders({{C1space, "Wavelength of source 1"},
+                    {c2space, "Wavelength of source 2"},
+                    {c3space, "Wavelength of source 3"},
+                    {fampsb, "Amplitude of source 1"},
+                    {sampsb, "Amplitude of source 2"},
+                    {tampsb, "Amplitude of source 3"},
+                    {perc, "Phase shift"},
+                    {Numpoints, "Number of sources"},
+                    {fraction, "Factor of wavelength"},
+                    {Smooth, "Source separation"},
+                    {timerate, "Time factor"}});
     connectHandlers();
 }
 
@@ -100,14 +111,7 @@ void InterferencePanel::buildSeparationPage(QWidget *page)
 
 void InterferencePanel::buildAnimationPage(QWidget *page)
 {
-    colourbx = checkBox(page, "colourbx", QStringLiteral("Color Waves"), {424, 60, 140, 20});
-    colourbx->setChecked(true);
-    // The on/off state of the animation lies under its button, covered by it.
-    timeron = checkBox(page, "timeron", QStringLiteral("Animate Waves"), {424, 16, 113, 20});
-    timeron->setFocusPolicy(Qt::NoFocus);
-    sbt = button(page, "sbt", QStringLiteral("&Start Waves"), {424, 16, 113, 33});
-    Lightbt = button(page, "Lightbt", QStringLiteral("&Light Interference"), {424, 92, 140, 30});
-
+    // Tab goes through the band properties on the left before the buttons on the right.
     timergb = group(page, "timergb", QStringLiteral("Intensity Band Properties"), {6, 4, 404, 132});
     Showscreen = checkBox(timergb, "Showscreen", QStringLiteral(" Show Instantaneous Amplitude"),
                           {10, 22, 240, 20});
@@ -117,6 +121,14 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
     BandW = checkBox(timergb, "BandW", QStringLiteral(" Black and White"), {10, 94, 240, 20});
     Label15 = label(timergb, "Label15", QStringLiteral("Time Factor"), {270, 30, 120, 18});
     timerate = bar(timergb, "timerate", 1, 50, 45, 5, {270, 54, 120, 16});
+
+    // The on/off state of the animation lies under its button, covered by it.
+    timeron = checkBox(page, "timeron", QStringLiteral("Animate Waves"), {424, 16, 113, 20});
+    timeron->setFocusPolicy(Qt::NoFocus);
+    sbt = button(page, "sbt", QStringLiteral("&Start Waves"), {424, 16, 113, 33});
+    colourbx = checkBox(page, "colourbx", QStringLiteral("Color Waves"), {424, 60, 140, 20});
+    colourbx->setChecked(true);
+    Lightbt = button(page, "Lightbt", QStringLiteral("&Light Interference"), {424, 92, 140, 30});
 }
 
 void InterferencePanel::buildMeasurementsPage(QWidget *page)

@@ -3,6 +3,7 @@
 #include "interference/interference_panel.h"
 #include "interference/node_path.h"
 #include "interference/source_logic.h"
+#include "platform/form.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -100,6 +101,7 @@ void InterferencePanel::drawinter()
         markers[k]->move(lefts[k], markers[k]->y());
     }
     drawField(view_.canvas(), params);
+    describeForReaders(view_.water, describeField(params));
     state_.wavecanvas = &view_.canvas();
     if (nodepath1->isEnabled() && nodepath1->isChecked())
         nodepathbtClick();

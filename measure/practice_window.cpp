@@ -49,6 +49,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
 
     place(proim, "proim", {14, 10, practiceWidth, practiceHeight});
     proim->setMouseTracking(true);
+    proim->enableKeyboardPointer();
     proim->setCursor(Qt::CrossCursor);
     csh = handle(ShapeLayer::Kind::Rectangle, Qt::red, QColor(), "csh", proim);
     msh = handle(ShapeLayer::Kind::Rectangle, Qt::black, QColor(), "msh", proim);
@@ -78,10 +79,12 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     nextbt->setLayoutDirection(Qt::RightToLeft);
     Returnbt = button(lower, "Returnbt", QStringLiteral("&Return"), {316, 134, 100, 32});
-    // Enter always checks the answer, even after "&Next" was clicked.
+    // Enter checks the answer, even after "&Next" was clicked; only on the picture itself does
+    // it place the point instead, as a click there would.
     nextbt->setAutoDefault(false);
     Returnbt->setAutoDefault(false);
 
+    nameForReaders({{proim, "Practice picture"}});
     Contents1 = new QAction(QStringLiteral("&Contents"), this);
     Contents1->setObjectName(QStringLiteral("Contents1"));
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -204,7 +207,24 @@ void TProfrm::plotbt()
         plotRulerTask(canvas_, ruler_, measuring_);
     else
         plotRays(canvas_, lesson_, handles_);
+    describeForReaders(proim, description());
     proim->update();
+}
+
+QString TProfrm::description() const
+{
+    if (page_ == 0)
+        return Normalrb->isChecked()
+                   ? QStringLiteral("Protractor practice: measure the angle from the normal")
+                   : QStringLiteral("Protractor practice: measure the angle between two lines");
+    if (page_ == 1)
+        return pointsrb->isChecked()      ? QStringLiteral("Ruler practice: measure the length "
+                                                                "between the two points")
+               : wavefrontrb->isChecked() ? QStringLiteral("Ruler practice: measure the length "
+                                                           "between the wavefronts")
+                                          : QStringLiteral("Ruler practice: measure the length "
+                                                           "from the point to the line");
+    return QStringLiteral("Ray movement practice: a ray with four handles to drag");
 }
 
 void TProfrm::CheckbtClick()

@@ -72,6 +72,8 @@ public:
     void practicenbChange(int page);
     void nextbtClick();
     void plotbt();
+    // What the practice picture shows, for screen readers.
+    QString description() const;
     void CheckbtClick();
     void NormalrbClick();
     void wavefrontrbClick();

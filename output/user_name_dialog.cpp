@@ -23,6 +23,7 @@ TWhoami::TWhoami(QWidget *parent)
     paintBackground(GroupBox1, QColor(169, 150, 109));
     Iam = new QLineEdit(GroupBox1);
     place(Iam, "Iam", {10, 22, 216, 24});
+    Iam->setAccessibleName(QStringLiteral("User name"));
     Label1 =
         label(this, "Label1", QStringLiteral("Name will appear on printout"), {12, 72, 236, 18});
     Label1->setAlignment(Qt::AlignCenter);

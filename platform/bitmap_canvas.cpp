@@ -206,9 +206,10 @@ struct Cursor {
 // curve, falling as u grows. Where it falls by more than a pixel, a run of v up to the previous
 // step keeps the outline connected. On the row uJoin, where the other octant took over, the
 // pixels start at vJoin. Pixels with v in [vLo, vHi] reach visit(u, v, k), k counting along.
-template <typename T, typename Visit>
-void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i64 vJoin, i64 vLo,
-          i64 vHi, const Cursor &cursor, Visit visit)
+// Plain says the pen is solid and the wedge covers the whole quadrant: every pixel is stored.
+template <bool Plain, typename T, typename Visit>
+void walkOctant(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i64 vJoin,
+                i64 vLo, i64 vHi, const Cursor &cursor, Visit visit)
 {
     if (vHi < vr && vr > 0) {
         // Skip to where the curve comes down to vHi + 1 instead of stepping there.
@@ -256,7 +257,7 @@ void walk(const Quadric<T> &f, i64 ur, i64 vr, i64 uFrom, i64 uTo, i64 uJoin, i6
                     previous = v + 2;
                     break;
                 }
-                if ((pattern & 1) && wedge.covers(u, v)) {
+                if (Plain || ((pattern & 1) && wedge.covers(u, v))) {
                     pixels[at] = colour;
                 }
                 pattern = std::rotr(pattern, 1);
@@ -358,6 +359,25 @@ public:
         // With neither end inside, the arc holds all of the open quadrant or none of it.
         const bool open = within(s_) || within(e_) || covers(a.u + b.u, a.v + b.v);
         return open || (aIn && (q == 0 || q == 3)) || (bIn && q < 2) ? Cover::Some : Cover::None;
+    }
+
+    // True when the arc covers every direction of a box of pixels: offsets x in [x0, x1] along
+    // the screen sign sx and y in [y0, y1] along sy. The half-planes are convex, so the
+    // corners decide.
+    bool coversBox(i64 sx, i64 sy, i64 x0, i64 x1, i64 y0, i64 y1) const
+    {
+        if (full_) {
+            return true;
+        }
+        bool sAll = true, eAll = true;
+        for (const i64 x : {x0, x1}) {
+            for (const i64 y : {y0, y1}) {
+                const V p{sx * x, -sy * y};
+                sAll = sAll && cross(s_, p) >= 0;
+                eAll = eAll && cross(p, e_) >= 0;
+            }
+        }
+        return wide_ ? sAll || eAll : sAll && eAll;
     }
 
     // The directions of quadrant q that the arc covers, when they form one span short of the
@@ -495,7 +515,7 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
     };
 
     for (int q = 0; q < 4; ++q) {
-        const Sweep::Cover cover = sweep.quadrant(q);
+        Sweep::Cover cover = sweep.quadrant(q);
         if (cover == Sweep::Cover::None) {
             continue;
         }
@@ -542,6 +562,10 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
                 yHi = std::min(yHi, alignDown(i64(std::ceil(boxY1)) + 2, y0));
             }
         }
+        // An arc ending just off an axis covers the whole box all the same: walk it unmasked.
+        if (cover == Sweep::Cover::Some && sweep.coversBox(sx, sy, xLo, xHi, yLo, yHi)) {
+            cover = Sweep::Cover::All;
+        }
         // On a circle the turn lies within two pixels of a / sqrt 2: a box wholly on one side
         // of it needs only that side's walk, and no search for the turn.
         const i64 margin = 8;
@@ -561,6 +585,9 @@ void stroke(const Ellipse &e, const Clip &c, const Sweep &sweep, std::uint8_t bi
         QRgb *const pixels = ink.thin() ? ink.pixels() : nullptr;
         const Cursor::Axis across{e.cx2, sx, 1};
         const Cursor::Axis down{e.cy2, sy, ink.stride()};
+        const auto walk = [plain = bits == 0xff && cover == Sweep::Cover::All](auto &&...args) {
+            plain ? walkOctant<true>(args...) : walkOctant<false>(args...);
+        };
         if (!steepOnly) {
             walk(
                 fx, a, b, xLo, flatTo, std::numeric_limits<i64>::max(), 0, yLo, yHi,

@@ -4,7 +4,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -13,6 +15,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wave {
 
@@ -96,17 +100,33 @@ void ShapeLayer::paintEvent(QPaintEvent *)
 }
 
 ImageView::ImageView(int width, int height, QWidget *parent)
-    : QWidget(parent), image_(width, height, QImage::Format_RGB32)
+    : QWidget(parent), image_(width, height, QImage::Format_RGB32), keyPoint_(width / 2, height / 2)
 {
     image_.fill(Qt::white);
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ImageView::enableKeyboardPointer()
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void ImageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    // Every picture pixel becomes a block of whole device pixels; a filter would blur the
+    // one-pixel lines and dots the pictures are made of.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
+    if (keyboardDriven_ && hasFocus()) {
+        // Drawn over the picture, never into it, so prints and copies stay clean.
+        painter.setPen(QColor(255, 0, 255));
+        painter.drawLine(keyPoint_ - QPoint(6, 0), keyPoint_ - QPoint(2, 0));
+        painter.drawLine(keyPoint_ + QPoint(2, 0), keyPoint_ + QPoint(6, 0));
+        painter.drawLine(keyPoint_ - QPoint(0, 6), keyPoint_ - QPoint(0, 2));
+        painter.drawLine(keyPoint_ + QPoint(0, 2), keyPoint_ + QPoint(0, 6));
+    }
 }
 
 void ImageView::mousePressEvent(QMouseEvent *event)
@@ -115,11 +135,79 @@ void ImageView::mousePressEvent(QMouseEvent *event)
 }
 void ImageView::mouseMoveEvent(QMouseEvent *event)
 {
+    // The keyboard goes on from wherever the mouse left the point.
+    keyPoint_ = event->position().toPoint();
+    if (keyboardDriven_) {
+        keyboardDriven_ = false;
+        update();
+    }
     emit moved(event);
 }
 void ImageView::mouseReleaseEvent(QMouseEvent *event)
 {
     emit released(event);
+}
+
+void ImageView::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint to = keyPoint_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        to.rx() -= step;
+        break;
+    case Qt::Key_Right:
+        to.rx() += step;
+        break;
+    case Qt::Key_Up:
+        to.ry() -= step;
+        break;
+    case Qt::Key_Down:
+        to.ry() += step;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        keyboardDriven_ = true;
+        emitMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        emitMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        update();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    keyboardDriven_ = true;
+    keyPoint_ = QPoint(std::clamp(to.x(), 0, width() - 1), std::clamp(to.y(), 0, height() - 1));
+    emitMouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+    update();
+}
+
+void ImageView::focusInEvent(QFocusEvent *event)
+{
+    keyboardDriven_ = event->reason() == Qt::TabFocusReason ||
+                      event->reason() == Qt::BacktabFocusReason || keyboardDriven_;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageView::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    // The same events the mouse would send at the point, so one handler serves both.
+    const QPointF local(keyPoint_);
+    QMouseEvent event(type, local, mapToGlobal(local), button, buttons, Qt::NoModifier);
+    if (type == QEvent::MouseButtonPress)
+        emit pressed(&event);
+    else if (type == QEvent::MouseButtonRelease)
+        emit released(&event);
+    else
+        emit moved(&event);
 }
 
 void uncheckRadio(QRadioButton *button)

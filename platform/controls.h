@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QEvent>
 #include <QImage>
 #include <QScrollBar>
 #include <QWidget>
@@ -65,12 +66,19 @@ private:
     Qt::PenStyle penStyle_;
 };
 
-// Shows a bitmap that the program draws into; painting only copies it.
+// Shows a bitmap that the program draws into; painting only copies it, pixel for pixel, and
+// at a device pixel ratio above 1 enlarges it without smoothing.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
     ImageView(int width, int height, QWidget *parent);
     QImage &image() { return image_; }
+
+    // Lets the keyboard point at the picture: with the focus, the arrow keys move a point
+    // (one pixel, ten with Shift) as the mouse would, and Enter or Space clicks there with
+    // the left button. The point shows as a small cross while the keyboard drives it.
+    void enableKeyboardPointer();
+    QPoint keyboardPoint() const { return keyPoint_; }
 
 signals:
     void pressed(QMouseEvent *event);
@@ -82,9 +90,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons);
+
     QImage image_;
+    QPoint keyPoint_;
+    bool keyboardDriven_ = false;
 };
 
 // Unchecks a radio button from the program. Qt ignores setChecked(false) on the checked

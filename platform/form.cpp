@@ -29,6 +29,18 @@ Control *titled(QWidget *parent, const char *name, const QString &text, Place wh
 
 } // namespace
 
+void nameForReaders(std::initializer_list<std::pair<QWidget *, const char *>> names)
+{
+    for (const auto &[widget, name] : names)
+        widget->setAccessibleName(QString::fromUtf8(name));
+}
+
+void describeForReaders(QWidget *picture, const QString &description)
+{
+    if (picture->accessibleDescription() != description)
+        picture->setAccessibleDescription(description);
+}
+
 void paintBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QCheckBox;
 class QColor;
 class QFrame;
@@ -30,6 +33,11 @@ QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Place where);
 QRadioButton *radio(QWidget *parent, const char *name, const QString &text, Place where);
 QPushButton *button(QWidget *parent, const char *name, const QString &text, Place where);
+
+// Names controls for screen readers by what they set, where no caption names them.
+void nameForReaders(std::initializer_list<std::pair<QWidget *, const char *>> names);
+// Tells screen readers what a picture shows now; an unchanged text is not announced again.
+void describeForReaders(QWidget *picture, const QString &description);
 
 // A horizontal bar with its range, position and large step set before any handler is
 // connected, so that building it runs nothing.

@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <cups/cups.h>
+
 namespace wave {
 
 namespace {
@@ -16,6 +18,27 @@ QString printerTitle(const QPrinter &printer)
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
     return QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+}
+
+// Why the print service will not take a job for the queue, or an empty string when it will.
+// A queue may be told to reject jobs while it stays in the list of printers.
+QString refusal(const QString &queue)
+{
+    const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const QByteArray instance = queue.section(QLatin1Char('/'), 1).toLocal8Bit();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest)
+        return QString::fromLocal8Bit(cupsLastErrorString());
+    const char *accepting =
+        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char *reason = cupsGetOption("printer-state-message", dest->num_options, dest->options);
+    QString refused;
+    if (accepting && qstrcmp(accepting, "false") == 0)
+        refused = reason && *reason ? QString::fromLocal8Bit(reason)
+                                    : QStringLiteral("it is not accepting jobs");
+    cupsFreeDests(1, dest);
+    return refused;
 }
 
 } // namespace
@@ -38,6 +61,15 @@ QString QtPrinter::printPage(const DrawPage &draw)
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
         return QStringLiteral("No printer is available.\nInstall a printer, or choose one "
                               "with \"Print Setup\" in the \"Edit\" menu, and print again.");
+    const bool queue = printer.outputFormat() == QPrinter::NativeFormat;
+    if (queue) {
+        const QString refused = refusal(printer.printerName());
+        if (!refused.isEmpty())
+            return QStringLiteral("The print service does not take jobs for %1: %2.\nLet the "
+                                  "printer accept jobs again, or choose another with \"Print "
+                                  "Setup\", and print again.")
+                .arg(printerTitle(printer), refused);
+    }
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral("The print job could not start on %1.\nCheck that the printer "
@@ -53,6 +85,13 @@ QString QtPrinter::printPage(const DrawPage &draw)
         return QStringLiteral("The page could not be printed on %1.\nCheck the printer, or "
                               "choose another with \"Print Setup\", and print again.")
             .arg(printerTitle(printer));
+    // Qt hands the page to the print service as it ends the painting and keeps no answer; the
+    // service's answer to that last request is still this thread's last error.
+    if (queue && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QStringLiteral("The print service refused the page for %1: %2.\nCheck the "
+                              "printer, or choose another with \"Print Setup\", and print "
+                              "again.")
+            .arg(printerTitle(printer), QString::fromLocal8Bit(cupsLastErrorString()));
     return {};
 }
 

@@ -117,10 +117,32 @@ QString slitText(SlitKind kind, int slitMicrons)
            QString::number(slitMicrons) + micrometres;
 }
 
+namespace {
+
+long long wholeNm(int wavePosition)
+{
+    return static_cast<long long>(std::trunc(wavelengthNm(wavePosition)));
+}
+
+} // namespace
+
 QString wavelengthText(int wavePosition)
 {
-    const auto nm = static_cast<long long>(std::trunc(wavelengthNm(wavePosition)));
-    return QStringLiteral("Lambda: %1 nm").arg(nm);
+    return QStringLiteral("Lambda: %1 nm").arg(wholeNm(wavePosition));
+}
+
+QString describePattern(const PatternParams &params)
+{
+    const bool single = params.kind == SlitKind::Single;
+    return QStringLiteral("%1 slit pattern on a screen %2 cm away, slit %3 %4 µm, light of "
+                          "%5 nm, %6")
+        .arg(single ? QStringLiteral("Single") : QStringLiteral("Double"))
+        .arg(params.screenCm)
+        .arg(single ? QStringLiteral("width") : QStringLiteral("separation"))
+        .arg(params.slitMicrons)
+        .arg(wholeNm(params.wavePosition))
+        .arg(params.blackAndWhite ? QStringLiteral("in black and white")
+                                  : QStringLiteral("in its colour"));
 }
 
 } // namespace wave

@@ -59,4 +59,7 @@ QString screenText(int screenCm);
 QString slitText(SlitKind kind, int slitMicrons);
 QString wavelengthText(int wavePosition);
 
+// What the light pattern shows, in words for a screen reader.
+QString describePattern(const PatternParams &params);
+
 } // namespace wave

@@ -57,6 +57,14 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
     buildControls(client);
     buildSavePanel(client);
     outCanvas_ = std::make_unique<BitmapCanvas>(outim->image());
+    nameForReaders({{scrsb, "Screen distance"},
+                    {widthsb, "Slit width"},
+                    {wavesb, "Wavelength"},
+                    {Expcb, "Experiment"},
+                    {exitbt, "Close"},
+                    {outim, "Light pattern"},
+                    {Showcb, "What the saved file shows"},
+                    {Memo1, "Comment"}});
     connectHandlers();
     FormCreate();
 }
@@ -100,6 +108,7 @@ void Tpattfrm::buildControls(QWidget *client)
     Panel1->setLineWidth(3);
     paintBackground(Panel1, panelColour);
     outim = new ImageView(patternWidth, patternHeight, Panel1);
+    outim->enableKeyboardPointer();
     place(outim, "outim", {8, 8, patternWidth, patternHeight});
     outim->setMouseTracking(true);
     // Its pop-up menu holds the one item "&Copy".

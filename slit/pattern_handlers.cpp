@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +27,9 @@ PatternParams Tpattfrm::patternParams() const
 
 void Tpattfrm::patternbt()
 {
-    drawPattern(patternCanvas_, patternParams(), colourCanvas_.pen().colour);
+    const PatternParams params = patternParams();
+    drawPattern(patternCanvas_, params, colourCanvas_.pen().colour);
+    describeForReaders(outim, describePattern(params));
     outbt();
 }
 

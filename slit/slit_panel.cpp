@@ -47,6 +47,8 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     ddlb->hide();
     lihtbt = button(this, "lihtbt", QStringLiteral("&Light Diffraction"), {378, 104, 190, 33});
 
+    nameForReaders(
+        {{pwavesb, "Wavelength"}, {openingsb, "Slit width"}, {timeropen, "Time factor"}});
     connectHandlers();
 }
 
@@ -69,6 +71,7 @@ SlitParams SlitPanel::slitParams() const
 void SlitPanel::drawPicture(Canvas &canvas) const
 {
     drawSlit(canvas, slitParams());
+    describeForReaders(view_.water, describeSlit(slitParams()));
     if (acb->isChecked() && probt)
         probt(canvas);
 }

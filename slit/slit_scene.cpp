@@ -79,4 +79,12 @@ void drawSlit(Canvas &canvas, const SlitParams &params)
     canvas.pen() = Pen{colour::black, 2, PenStyle::Solid};
 }
 
+QString describeSlit(const SlitParams &params)
+{
+    return QStringLiteral("Plane waves of wavelength %1 passing a slit %2 pixels wide and "
+                          "spreading beyond it")
+        .arg(params.lambda)
+        .arg(params.width);
+}
+
 } // namespace wave

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 namespace wave {
 
@@ -37,5 +38,8 @@ int nextPhase(int phase, int lambda);
 // to it and the diffracted fronts above it, each straight across the slit and bending down
 // on both sides. Leaves a black solid pen of width 2 for the overlay drawn over it.
 void drawSlit(Canvas &canvas, const SlitParams &params);
+
+// What the slit scene shows, in words for a screen reader.
+QString describeSlit(const SlitParams &params);
 
 } // namespace wave

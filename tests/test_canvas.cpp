@@ -388,11 +388,19 @@ private slots:
     {
         std::srand(7);
         const auto any = [](int lo, int hi) { return lo + std::rand() % (hi - lo + 1); };
-        for (int round = 0; round < 800; ++round) {
+        for (int round = 0; round < 1200; ++round) {
             int l = any(-30, 40), t = any(-30, 40);
             int r = l + any(2, 70), b = t + any(2, 70);
             QPoint s(any(-40, 100), any(-40, 100)), e(any(-40, 100), any(-40, 100));
-            if (round >= 400) {
+            if (round >= 800) {
+                // half circles and quarters whose rays run along or just off the centre row
+                // and column, as wavelets' do
+                const QPoint centre((l + r) / 2, (t + b) / 2);
+                const QPoint ends[4] = {
+                    {r, centre.y()}, {centre.x(), t}, {l, centre.y()}, {centre.x(), b}};
+                s = ends[any(0, 3)] + QPoint(any(-1, 1), any(-1, 1));
+                e = ends[any(0, 3)] + QPoint(any(-1, 1), any(-1, 1));
+            } else if (round >= 400) {
                 // short arcs of large circles, whose walks keep to the box round the arc
                 const int d = any(4, 160);
                 r = l + d;

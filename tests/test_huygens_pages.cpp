@@ -5,10 +5,12 @@
 #include "view/wave_view.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +52,8 @@ private slots:
     void pageChangeStopsAnimationsAndMeasuring();
     void modeCaption();
     void lengthMeasureOnWaveletPage();
+    void controlsFitTheirPlaces();
+    void barsTakeTheKeys();
 };
 
 void TestHuygensPages::startsOnWavefrontPage()
@@ -174,6 +178,63 @@ void TestHuygensPages::lengthMeasureOnWaveletPage()
     drag(water, QPoint(130, 140), Qt::NoButton);
     QCOMPARE(find<QLabel>(s.window, "analis2")->text(), QStringLiteral("Distance: 50.0"));
     QCOMPARE(picture(s.window).pixel(100, 100) != colour::white, true);
+}
+
+// With every caption at its longest, no visible control reaches into a neighbour or out of
+// its page, and a label's text fits the place it is given.
+void TestHuygensPages::controlsFitTheirPlaces()
+{
+    Started s(QStringLiteral("Pelvane.exe"));
+    for (const char *name : {"numsourcessb", "pointsepsb", "timerwavesb", "wlwvfrsb", "numwvwfsb",
+                             "lrsb", "Speedsb", "wlsb", "wavefsb", "anglesb", "wavesb"}) {
+        auto *bar = find<QScrollBar>(s.window, name);
+        bar->setValue(bar->maximum());
+    }
+    find<QRadioButton>(s.window, "movingrb")->setChecked(true);
+    find<QCheckBox>(s.window, "dcb")->setChecked(true);
+    find<QCheckBox>(s.window, "meacb")->setChecked(true);
+    for (int page = 0; page < 2; ++page) {
+        s.window.huynb->setPage(page);
+        QWidget *root = s.window.huynb->page(page);
+        QList<QWidget *> parents{root};
+        for (QWidget *box : root->findChildren<QGroupBox *>())
+            parents.append(box);
+        for (QWidget *parent : parents) {
+            QList<QPair<QString, QRect>> shown;
+            for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                // the animation flags lie under their Start buttons by design
+                const bool flag = child->objectName() == QLatin1String("timerwave") ||
+                                  child->objectName() == QLatin1String("movecb");
+                if (!child->isVisibleTo(root) || child->objectName().isEmpty() || flag)
+                    continue;
+                QRect place = child->geometry();
+                if (qobject_cast<QLabel *>(child) || qobject_cast<QAbstractButton *>(child))
+                    QVERIFY2(child->sizeHint().width() <= place.width(),
+                             qPrintable(child->objectName()));
+                QVERIFY2(QRect(QPoint(0, 0), parent->size()).contains(place),
+                         qPrintable(child->objectName()));
+                for (const auto &[other, at] : shown)
+                    QVERIFY2(!at.intersects(place),
+                             qPrintable(child->objectName() + QStringLiteral(" on ") + other));
+                shown.append({child->objectName(), place});
+            }
+        }
+    }
+}
+
+// Every bar of both pages is reached by Tab and steps up on the right arrow; the animation
+// flags under the Start buttons take no focus.
+void TestHuygensPages::barsTakeTheKeys()
+{
+    Started s(QStringLiteral("Pelvane.exe"));
+    for (QScrollBar *bar : s.window.huynb->findChildren<QScrollBar *>()) {
+        QCOMPARE(bar->focusPolicy(), Qt::StrongFocus);
+        bar->setValue(bar->minimum());
+        QTest::keyClick(bar, Qt::Key_Right);
+        QVERIFY2(bar->value() > bar->minimum(), qPrintable(bar->objectName()));
+    }
+    QCOMPARE(find<QCheckBox>(s.window, "timerwave")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(find<QCheckBox>(s.window, "movecb")->focusPolicy(), Qt::NoFocus);
 }
 
 QTEST_MAIN(TestHuygensPages)

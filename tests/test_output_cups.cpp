@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,6 +42,8 @@ private slots:
     void cleanupTestCase();
     void everyProductPrintsToTheQueue_data();
     void everyProductPrintsToTheQueue();
+    void refusedJobsAreReported_data();
+    void refusedJobsAreReported();
     void unreachableServiceIsReported();
 
 private:
@@ -93,10 +96,13 @@ void OutputCupsTest::initTestCase()
     QVERIFY(scheduler_.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
-    run(QStringLiteral("lpadmin"),
-        {QStringLiteral("-p"), QStringLiteral("wavepdf"), QStringLiteral("-E"),
-         QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
-         QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
+    for (const char *queue : {"wavepdf", "wavedeny"})
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), QLatin1String(queue), QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+             QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("wavedeny"),
+                                    QStringLiteral("-u"), QStringLiteral("allow:nobody")});
     run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("wavepdf")});
     QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains("wavepdf"));
     // the queue writes into the submitting user's home
@@ -106,6 +112,8 @@ void OutputCupsTest::initTestCase()
 
 void OutputCupsTest::cleanupTestCase()
 {
+    for (const QString &name : std::as_const(seen_))
+        out_.remove(name);
     if (scheduler_.state() != QProcess::NotRunning) {
         scheduler_.terminate();
         scheduler_.waitForFinished();
@@ -171,6 +179,50 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
                                      .split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 2); // headings only: no bitmap on the full page
     }
+}
+
+// A queue told to reject jobs is refused before the page is drawn; a queue that takes the
+// job's request but denies it is caught from the service's answer after Qt sent the page.
+// Either way the student is told, and nothing reaches the queue.
+void OutputCupsTest::refusedJobsAreReported_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("rejecting") << "wavepdf"
+                               << "does not take jobs for the printer \"wavepdf\"";
+    QTest::newRow("denied") << "wavedeny"
+                            << "refused the page for the printer \"wavedeny\"";
+}
+
+void OutputCupsTest::refusedJobsAreReported()
+{
+    QFETCH(QString, queue);
+    QFETCH(QString, said);
+    const bool rejecting = queue == QStringLiteral("wavepdf");
+    const auto jobs = [&] {
+        return run(QStringLiteral("lpstat"),
+                   {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue})
+            .count(QLatin1Char('\n'));
+    };
+    const qsizetype before = jobs();
+    if (rejecting)
+        run(QStringLiteral("cupsreject"), {queue});
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
+    ScriptedRandom random;
+    QtPrinter printer;
+    printer.device().setPrinterName(queue);
+    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    window.FormActivate();
+    window.print2->trigger();
+    if (rejecting)
+        run(QStringLiteral("cupsaccept"), {queue});
+    QCOMPARE(dialogs.shown.size(), 1u);
+    QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
+    QVERIFY2(dialogs.shown[0].text.contains(said), qPrintable(dialogs.shown[0].text));
+    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("Print Setup")));
+    QCOMPARE(jobs(), before);
 }
 
 void OutputCupsTest::unreachableServiceIsReported()

@@ -3,6 +3,8 @@
 #include "platform/printer.h"
 #include "recording_canvas.h"
 
+#include <QImage>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -27,6 +29,29 @@ QString poppler(const QString &tool, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+// Prints one page drawn by `draw` into a PDF file through Qt's printer; the failure text.
+// A page given in points, with no margins, makes one device unit one point.
+QString printToPdf(const QString &file, const Printer::DrawPage &draw,
+                   std::optional<QSize> points = std::nullopt)
+{
+    QtPrinter printer;
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName(file);
+    if (points) {
+        printer.device().setResolution(72);
+        printer.device().setPageLayout(
+            QPageLayout(QPageSize(*points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+    }
+    return printer.printPage(draw);
+}
+
+// The rows of `pdfimages -list`: two heading lines, then one per bitmap.
+QStringList imageRows(const QString &file)
+{
+    return poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class OutputPageTest : public QObject {
@@ -42,6 +67,7 @@ private slots:
     void nodePathRunsPastTheSourceRow();
     void pdfCarriesHeadingAndOneBitmap();
     void fullPagePdfHasNoBitmap();
+    void fullPagePdfPutsDotsAndRingsOnTheirPoints();
 };
 
 void OutputPageTest::pictureSpansThePage_data()
@@ -183,19 +209,15 @@ void OutputPageTest::pdfCarriesHeadingAndOneBitmap()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("picture.pdf"));
-    QtPrinter printer;
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(file);
     QImage picture(709, 349, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const QString failure = printer.printPage([&](Canvas &canvas, PageSize page) {
+    const QString failure = printToPdf(file, [&](Canvas &canvas, PageSize page) {
         drawImagePage(canvas, page, picture, QStringLiteral("Grace Hopper"));
     });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(poppler(QStringLiteral("pdftotext"), {file, QStringLiteral("-")})
                 .contains(QStringLiteral("Printed by: Grace Hopper")));
-    const QStringList rows = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
-                                 .split('\n', Qt::SkipEmptyParts);
+    const QStringList rows = imageRows(file);
     QCOMPARE(rows.size(), 3); // two heading lines and one image
     const QStringList columns = rows[2].simplified().split(' ');
     QCOMPARE(columns[3], QStringLiteral("709"));
@@ -206,16 +228,53 @@ void OutputPageTest::fullPagePdfHasNoBitmap()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("full.pdf"));
-    QtPrinter printer;
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(file);
-    const QString failure = printer.printPage([&](Canvas &canvas, PageSize page) {
+    const QString failure = printToPdf(file, [&](Canvas &canvas, PageSize page) {
         drawFullPage(canvas, page, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, std::nullopt});
     });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    const QStringList rows = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
-                                 .split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.size(), 2);
+    QCOMPARE(imageRows(file).size(), 2);
+}
+
+// Rendered back from the PDF one pixel per device unit, the dots sit on the sources and the
+// first crest ring crosses the source row where its radius says, with paper between rings.
+void OutputPageTest::fullPagePdfPutsDotsAndRingsOnTheirPoints()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("rings.pdf"));
+    const FullPageParams params{2, 100, {15, 15, 15}, {0, 0, 0}, std::nullopt};
+    PageSize drawn;
+    const QString failure = printToPdf(
+        file,
+        [&](Canvas &canvas, PageSize page) {
+            drawn = page;
+            drawFullPage(canvas, page, params);
+        },
+        QSize(1000, 1400));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(drawn.width, 1000);
+    QCOMPARE(drawn.height, 1400);
+    const QString prefix = dir.filePath(QStringLiteral("rings"));
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
+             QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
+             QStringLiteral("no"), file, prefix});
+    const QImage page(prefix + QStringLiteral("-1.pgm"));
+    QCOMPARE(page.size(), QSize(1000, 1400));
+    const auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    // s = 1000 / 709: the ring step is Trunc(15 s) = 21, and the crest rings have radii 42, 84...
+    const std::array<QPoint, 3> sources = fullPageSources(drawn, 2, 100);
+    QCOMPARE(sources[0].y(), 700);
+    QCOMPARE(sources[1].x() - sources[0].x(), 140); // Trunc(100 s) = 141, 70 either side
+    for (const QPoint c : {sources[0], sources[1]}) {
+        QVERIFY(dark(c.x(), c.y()));
+        QVERIFY(dark(c.x() + 1, c.y()) && dark(c.x() - 1, c.y()));
+        QVERIFY(!dark(c.x() + 4, c.y()) && !dark(c.x(), c.y() + 4));
+    }
+    const QPoint right = sources[1];
+    QVERIFY(!dark(right.x() + 31, right.y()));
+    QVERIFY(dark(right.x() + 42, right.y()) || dark(right.x() + 41, right.y()));
+    QVERIFY(!dark(right.x() + 52, right.y()));
+    QVERIFY(dark(right.x(), right.y() - 42) || dark(right.x(), right.y() - 41));
 }
 
 QTEST_MAIN(OutputPageTest)

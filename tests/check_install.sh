@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs a built tree into a temporary prefix and checks what a desktop finds there: the
+# launchers, a valid desktop entry, every icon size and valid AppStream metadata for each
+# product, and the manual page under all its names.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Width and height of a PNG from its IHDR chunk.
+png_size() {
+    local bytes
+    bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' ')
+    read -r w1 w2 w3 w4 h1 h2 h3 h4 <<< "$bytes"
+    echo "$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4))x$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))"
+}
+
+[ -x "$prefix/bin/interfer" ] || fail "bin/interfer is no executable"
+share=$prefix/share
+for product in Pelvane Rundique Sorvelle; do
+    id=org.wavelab.$product
+    [ "$(readlink "$prefix/bin/$product")" = interfer ] || fail "bin/$product is no link to interfer"
+
+    desktop=$share/applications/$id.desktop
+    desktop-file-validate "$desktop" | grep -v ': hint: ' && fail "$desktop does not validate"
+    grep -qx 'Categories=Education;Science;Physics;' "$desktop" || fail "$id: categories"
+    grep -qx "Exec=$product" "$desktop" || fail "$id: Exec is not the launcher"
+    grep -qx "Icon=$id" "$desktop" || fail "$id: Icon"
+    grep -q '^Comment=..........' "$desktop" || fail "$id: no comment"
+
+    [ -s "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "$id: no scalable icon"
+    for size in 16 22 24 32 48 64 128 256; do
+        png=$share/icons/hicolor/${size}x$size/apps/$id.png
+        if [ ! -f "$png" ]; then
+            fail "$id: no $size pixel icon"
+        elif [ "$(png_size "$png")" != "${size}x$size" ]; then
+            fail "$id: the $size pixel icon is $(png_size "$png")"
+        fi
+    done
+
+    metainfo=$share/metainfo/$id.metainfo.xml
+    appstreamcli validate --no-net "$metainfo" >/dev/null || fail "$metainfo does not validate"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+        || fail "$id: metainfo launches no installed desktop entry"
+
+    [ "$(readlink -f "$share/man/man1/$product.1.gz")" = "$share/man/man1/interfer.1.gz" ] \
+        || fail "no manual page under $product"
+done
+
+page=$share/man/man1/interfer.1.gz
+if ! gzip -t "$page"; then
+    fail "the manual page is no gzip file"
+else
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "manual page warnings: $warnings"
+    for product in Pelvane Rundique Sorvelle; do
+        zcat "$page" | grep -q "^\.B $product\$" || fail "the manual page names no $product"
+    done
+fi
+[ -s "$share/doc/wavelab/copyright" ] || fail "no copyright file"
+
+echo "install: $failures failed"
+[ "$failures" -eq 0 ]
