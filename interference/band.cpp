@@ -203,8 +203,9 @@ void blankBehindBand(Canvas &view, int yb)
 }
 
 std::vector<BandColumn> bandProfile(const BandParams &params,
-                                    const std::array<double, 800> &bandsum, double bandpeak)
+                                    const std::array<double, 800> &bandsum)
 {
+    const double bandpeak = *std::max_element(bandsum.begin(), bandsum.begin() + viewWidth + 1);
     releaseVectorRegisters();
     RowDisplacement row(params, 1, viewWidth);
     row.setRow(params.markerTop - bandLineTop(params.bandTop));

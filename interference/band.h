@@ -93,9 +93,11 @@ struct BandColumn {
 };
 
 // The view's columns 0 to 708 of the band: the displacement on the band line and the average
-// accumulated so far, with the brightness levels their strips are drawn in.
+// accumulated so far, with the brightness levels their strips are drawn in. The average is
+// relative to the largest bandsum of columns 0 to 709, as the last band redraw found it; the
+// handlers that reset bandpeak afterwards leave the strip on the screen as it was.
 std::vector<BandColumn> bandProfile(const BandParams &params,
-                                    const std::array<double, 800> &bandsum, double bandpeak);
+                                    const std::array<double, 800> &bandsum);
 
 // The brightness level of a value v in -1..1: Trunc(|255 v|).
 int bandLevel(double v);

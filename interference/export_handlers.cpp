@@ -31,7 +31,7 @@ QByteArray InterferencePanel::bandData(const QString &product) const
     if (!bandShown())
         return {};
     const BandSettings settings{product, bandParams(), Smooth->value(), 4 * perc->value()};
-    return bandCsv(settings, bandProfile(settings.band, state_.bandsum, state_.bandpeak));
+    return bandCsv(settings, bandProfile(settings.band, state_.bandsum));
 }
 
 } // namespace wave

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace wave;
 
 namespace {
@@ -134,8 +136,11 @@ void ExportDataTest::bandRoundTrip()
     panel.addinter->setChecked(true);
     panel.BandW->setChecked(blackAndWhite);
     started.window.Panel1->movescreen->setValue(bandBar);
+    // Started, run and stopped: stopping forgets the peak, not the strip on the screen.
+    panel.sbtClick();
     for (int tick = 0; tick < 7; ++tick)
         panel.Timer1Timer();
+    panel.sbtClick();
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("band.csv"));
@@ -163,13 +168,16 @@ void ExportDataTest::bandRoundTrip()
 
     const QImage &picture = started.window.Panel1->water->image();
     const int dy = params.markerTop - bandLineTop(bandBar);
+    const std::array<double, 800> &sums = started.window.state.bandsum;
+    const double peak = *std::max_element(sums.begin(), sums.begin() + viewWidth + 1);
+    QVERIFY(peak > 0);
     for (int x = 0; x < viewWidth; ++x) {
         const QStringList &row = csv.rows[x];
         QCOMPARE(row.size(), 5);
         QCOMPARE(row[0].toInt(), x);
         // the very values the band was drawn from, to the last bit
         QCOMPARE(number(row[1]), displacement(params, x, dy));
-        QCOMPARE(number(row[2]), started.window.state.bandsum[x] / started.window.state.bandpeak);
+        QCOMPARE(number(row[2]), started.window.state.bandsum[x] / peak);
         // and the levels the strips show: the average above, the instantaneous below
         QCOMPARE(row[3].toInt(), qRed(picture.pixel(x, bandBar + 15)));
         if (x > 0)
