@@ -5,6 +5,7 @@
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
 #include "output/user_name_dialog.h"
+#include "platform/about.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -49,6 +50,7 @@ TInterference::TInterference(const QString &programName, Services services)
     connect(Varying->Lightbt, &QPushButton::clicked, this, &TInterference::LightbtClick);
     connect(sslit->lihtbt, &QPushButton::clicked, this, &TInterference::lihtbtClick);
     connectOutput();
+    connectExport();
 }
 
 void TInterference::FormCreate()
@@ -101,6 +103,7 @@ void TInterference::FormActivate()
     Panel1->screenpos->raise();
     Panel1->movescreen->raise();
     View1->menuAction()->setVisible(product_ == Product::Interference);
+    ExportData1->setVisible(product_ == Product::Interference);
 
     if (product_ == Product::Interference)
         Varying->reset();
@@ -157,9 +160,8 @@ void TInterference::About1Click()
 {
     const ProductInfo info = productInfo(product_);
     runModal([&] {
-        services_.dialogs.message(
-            this, MessageKind::Information, QStringLiteral("About ") + info.caption,
-            info.caption + QStringLiteral("\nA teaching program for wave physics."));
+        services_.dialogs.message(this, MessageKind::Information,
+                                  QStringLiteral("About ") + info.caption, aboutText(info.caption));
     });
 }
 

@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace wave {
 
+class Canvas;
+class HelpWindow;
 class HuygensPages;
 class InterferencePanel;
 class TProfrm;
@@ -59,6 +61,9 @@ public:
     QAction *TwopointInterference1, *nodepath1;
     QMenu *Help1;
     QAction *MeasurementPractice1, *About1, *Return1;
+    // Exports and the help.
+    QAction *ExportPicture1, *ExportData1, *Contents1;
+    HelpWindow *helpWindow;
     QMenu *printtry;
     QAction *Print3, *Copy3;
 
@@ -76,6 +81,13 @@ public:
     void PrintSerup1Click();
     void Copy1Click();
     void UserName1Click();
+    void ExportPicture1Click();
+    void ExportData1Click();
+    void Contents1Click();
+    // The picture as the screen shows it: the view with the detail map when it is shown.
+    QImage exportedPicture();
+    // The same picture drawn again onto another surface, lines as lines: the vector exports.
+    void drawPicture(Canvas &canvas);
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
@@ -98,6 +110,8 @@ private:
     void connectPointer();
     void connectHuygens();
     void connectOutput();
+    void connectExport();
+    void drawShownMap(Canvas &canvas);
     void printPage(const Printer::DrawPage &draw);
 
     void buildPanels();

@@ -222,25 +222,40 @@ WavefrontParams HuygensPages::wavefrontParams() const
             pointsep->value(), refrarb->isChecked(), Showraycb->isChecked()};
 }
 
-void HuygensPages::finish(bool ruler, bool shown)
+void HuygensPages::paintWaveletRow(Canvas &canvas) const
 {
-    if (shown && drawOverlay)
-        drawOverlay(view_.canvas(), ruler);
-    view_.water->update();
+    drawWaveletRow(canvas, waveletRowParams());
+    if (dcb->isChecked() && drawOverlay)
+        drawOverlay(canvas, true);
+}
+
+void HuygensPages::paintWavefronts(Canvas &canvas) const
+{
+    drawWavefronts(canvas, wavefrontParams());
+    if (meacb->isChecked() && drawOverlay)
+        drawOverlay(canvas, frontanal->isChecked());
+}
+
+void HuygensPages::drawPicture(Canvas &canvas) const
+{
+    if (activeHuygensPage == 0)
+        paintWaveletRow(canvas);
+    else
+        paintWavefronts(canvas);
 }
 
 void HuygensPages::lrbt()
 {
-    drawWaveletRow(view_.canvas(), waveletRowParams());
+    paintWaveletRow(view_.canvas());
     describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
-    finish(true, dcb->isChecked());
+    view_.water->update();
 }
 
 void HuygensPages::refractbttry()
 {
-    drawWavefronts(view_.canvas(), wavefrontParams());
+    paintWavefronts(view_.canvas());
     describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
-    finish(frontanal->isChecked(), meacb->isChecked());
+    view_.water->update();
 }
 
 void HuygensPages::reset()

@@ -66,6 +66,8 @@ public:
 
     void lrbt();
     void refractbttry();
+    // The shown page's picture drawn again onto another surface, with its measuring overlay.
+    void drawPicture(Canvas &canvas) const;
     // The product's reset, run at every activation; leaves the notebook on its second page.
     void reset();
     void deactivate();
@@ -92,7 +94,8 @@ private:
     void buildWaveletPage(QWidget *page);
     void buildWavefrontPage(QWidget *page);
     void connectHandlers();
-    void finish(bool ruler, bool shown);
+    void paintWaveletRow(Canvas &canvas) const;
+    void paintWavefronts(Canvas &canvas) const;
 
     Notebook &notebook_;
     WaveView &view_;

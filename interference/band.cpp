@@ -131,9 +131,14 @@ double displacement(const BandParams &params, int x, int dy)
     return sum / params.n;
 }
 
+int bandLevel(double v)
+{
+    return int(std::abs(v * 255.0)); // cut toward zero, not rounded
+}
+
 QRgb bandColour(double v, bool blackAndWhite)
 {
-    const int level = int(std::abs(v * 255.0)); // cut toward zero, not rounded
+    const int level = bandLevel(v);
     return blackAndWhite ? rgb(level, level, level) : rgb(level, 0, 0);
 }
 
@@ -163,10 +168,7 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
     row.setRow(params.markerTop - bandLineTop(yb));
     const bool both = params.instantaneous && params.average;
 
-    // Everything behind the screen line goes black, outline included.
-    view.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    view.brush() = Brush{colour::black, BrushStyle::Solid};
-    view.rectangle(0, 0, viewWidth, yb + bandStripRows);
+    blankBehindBand(view, yb);
 
     bandpeak = 0.0;
     for (int x = 0; x <= viewWidth; ++x) {
@@ -191,6 +193,30 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
         view.moveTo(x, yb);
         view.lineTo(x, both ? yb + bandStripRows / 2 : yb + bandStripRows);
     }
+}
+
+void blankBehindBand(Canvas &view, int yb)
+{
+    view.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    view.brush() = Brush{colour::black, BrushStyle::Solid};
+    view.rectangle(0, 0, viewWidth, yb + bandStripRows);
+}
+
+std::vector<BandColumn> bandProfile(const BandParams &params,
+                                    const std::array<double, 800> &bandsum)
+{
+    const double bandpeak = *std::max_element(bandsum.begin(), bandsum.begin() + viewWidth + 1);
+    releaseVectorRegisters();
+    RowDisplacement row(params, 1, viewWidth);
+    row.setRow(params.markerTop - bandLineTop(params.bandTop));
+    std::vector<BandColumn> columns;
+    columns.reserve(viewWidth);
+    for (int x = 0; x < viewWidth; ++x) {
+        const double u = row.at(std::size_t(x));
+        const double average = bandpeak > 0.0 ? bandsum[std::size_t(x)] / bandpeak : 0.0;
+        columns.push_back({x, u, average, bandLevel(u), bandLevel(average)});
+    }
+    return columns;
 }
 
 } // namespace wave

@@ -7,6 +7,7 @@
 #include <QRgb>
 
 #include <array>
+#include <vector>
 
 namespace wave {
 
@@ -78,5 +79,27 @@ void drawDetailMap(Canvas &map, const BandParams &params);
 // strip is black.
 void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &bandsum,
               double &bandpeak);
+
+// The tank behind the screen line, rows 0 to yb + 19, goes black, outline included.
+void blankBehindBand(Canvas &view, int yb);
+
+// One column of the band as the last redraw left it.
+struct BandColumn {
+    int x = 0;
+    double u = 0.0;       // the displacement now
+    double average = 0.0; // bandsum / bandpeak, 0 while bandpeak is 0
+    int instantaneousLevel = 0;
+    int averageLevel = 0;
+};
+
+// The view's columns 0 to 708 of the band: the displacement on the band line and the average
+// accumulated so far, with the brightness levels their strips are drawn in. The average is
+// relative to the largest bandsum of columns 0 to 709, as the last band redraw found it; the
+// handlers that reset bandpeak afterwards leave the strip on the screen as it was.
+std::vector<BandColumn> bandProfile(const BandParams &params,
+                                    const std::array<double, 800> &bandsum);
+
+// The brightness level of a value v in -1..1: Trunc(|255 v|).
+int bandLevel(double v);
 
 } // namespace wave

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace wave {
 
+class Canvas;
 class ChoiceList;
 
 struct BandParams;
@@ -82,6 +83,12 @@ public:
 
     // The field renderer: redraws the whole wave view from the controls.
     void drawinter();
+    // The view's picture drawn again onto another surface: the field, the node path, and the
+    // band's strip taken from the view as the bitmap it is.
+    void drawPicture(Canvas &canvas) const;
+    // The band as comma-separated values headed by the product's name and the settings; empty
+    // while neither strip is shown.
+    QByteArray bandData(const QString &product) const;
     // The product's reset, run at every activation.
     void reset();
 

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/form.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -84,6 +85,15 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     Returnbt->setAutoDefault(false);
 
     nameForReaders({{proim, "Practice picture"}});
+    Contents1 = new QAction(QStringLiteral("&Contents"), this);
+    Contents1->setObjectName(QStringLiteral("Contents1"));
+    Contents1->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(Contents1);
+    connect(Contents1, &QAction::triggered, this, [this] {
+        if (showHelp)
+            showHelp();
+    });
+
     connectHandlers();
     FormCreate();
 }

@@ -9,7 +9,9 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -32,6 +34,10 @@ class TProfrm : public QDialog {
 public:
     // Draws the first protractor task.
     TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent = nullptr);
+
+    // F1 opens the help at this window's page; the main window provides it.
+    QAction *Contents1;
+    std::function<void()> showHelp;
 
     ImageView *proim;
     Notebook *practicenb;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -22,6 +23,10 @@ public:
     virtual QString openFile(QWidget *parent, const QString &title, const FileFilter &filter) = 0;
     // Asks before an existing file is replaced.
     virtual QString saveFile(QWidget *parent, const QString &title, const FileFilter &filter) = 0;
+    // The same with a choice of kinds; a typed name without an extension gets the one of the
+    // kind chosen in the dialog.
+    virtual QString saveFileAs(QWidget *parent, const QString &title,
+                               const QList<FileFilter> &filters) = 0;
 };
 
 // The real dialogs, modal.
@@ -29,6 +34,8 @@ class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget *parent, const QString &title, const FileFilter &filter) override;
     QString saveFile(QWidget *parent, const QString &title, const FileFilter &filter) override;
+    QString saveFileAs(QWidget *parent, const QString &title,
+                       const QList<FileFilter> &filters) override;
 };
 
 } // namespace wave

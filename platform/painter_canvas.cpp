@@ -36,6 +36,12 @@ PainterCanvas::PainterCanvas(QPainter &painter, int width, int height)
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
+void PainterCanvas::centreStrokesOnPixels()
+{
+    shift_ = 0.5;
+    painter_.translate(shift_, shift_);
+}
+
 void PainterCanvas::usePenAndBrush(bool withBrush)
 {
     const Pen &p = pen();
@@ -65,7 +71,10 @@ void PainterCanvas::drawLine(int x0, int y0, int x1, int y1)
         return; // Qt would still put a dot where the line's only pixel, its end, is left out
     }
     usePenAndBrush(false);
-    painter_.drawLine(QPointF(x0, y0), QPointF(x1, y1));
+    // With centred strokes the flat-capped line starts at the edge of its first pixel and stops
+    // at the edge of its last, the end pixel left out.
+    const QPointF along = QPointF(x1 - x0, y1 - y0) / std::hypot(x1 - x0, y1 - y0) * shift_;
+    painter_.drawLine(QPointF(x0, y0) - along, QPointF(x1, y1) - along);
 }
 
 void PainterCanvas::rectangle(int l, int t, int r, int b)
@@ -75,7 +84,8 @@ void PainterCanvas::rectangle(int l, int t, int r, int b)
     }
     const QRectF box = outlineBox(l, t, r, b);
     if (brush().style == BrushStyle::Solid) {
-        painter_.fillRect(box.adjusted(0, 0, 1, 1), QColor::fromRgb(brush().colour));
+        painter_.fillRect(box.adjusted(0, 0, 1, 1).translated(-shift_, -shift_),
+                          QColor::fromRgb(brush().colour));
     }
     usePenAndBrush(false);
     painter_.drawRect(box);
@@ -119,7 +129,7 @@ void PainterCanvas::textOut(int x, int y, const QString &text)
 {
     painter_.setPen(QColor::fromRgb(pen().colour));
     painter_.setFont(font());
-    painter_.drawText(QPointF(x, y + painter_.fontMetrics().ascent()), text);
+    painter_.drawText(QPointF(x - shift_, y - shift_ + painter_.fontMetrics().ascent()), text);
 }
 
 void PainterCanvas::copyFrom(const QImage &source, const QRect &from, QPoint to, CopyMode mode)
@@ -130,13 +140,14 @@ void PainterCanvas::copyFrom(const QImage &source, const QRect &from, QPoint to,
     if (rasterAnd) {
         painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     }
-    painter_.drawImage(to, source, from);
+    // Only the piece itself: an SVG would otherwise carry the whole source, squeezed.
+    painter_.drawImage(QPointF(to) - QPointF(shift_, shift_), source.copy(from));
     painter_.setCompositionMode(previous);
 }
 
 void PainterCanvas::stretchImage(const QImage &picture, const QRect &target)
 {
-    painter_.drawImage(target, picture);
+    painter_.drawImage(QRectF(target).translated(-shift_, -shift_), picture);
 }
 
 } // namespace wave

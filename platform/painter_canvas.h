@@ -14,6 +14,11 @@ class PainterCanvas : public Canvas {
 public:
     PainterCanvas(QPainter &painter, int width, int height);
 
+    // For a vector file at one unit per pixel: strokes run through the middle of the pixels
+    // they cover, as they do on the screen, so that a one-pixel line stays one sharp pixel
+    // wide in a viewer instead of straddling two.
+    void centreStrokesOnPixels();
+
     int width() const override { return width_; }
     int height() const override { return height_; }
 
@@ -36,6 +41,8 @@ private:
     QPainter &painter_;
     int width_;
     int height_;
+    // Half a pixel once strokes are centred: the painter is moved by it, areas are moved back.
+    double shift_ = 0.0;
 };
 
 } // namespace wave

@@ -28,8 +28,11 @@ std::optional<QRgb> wavelengthColour(int p)
     return rgb(0, 0, p - 1);
 }
 
-int greyLevel(const PatternParams &params, int offset)
+double patternIntensity(const PatternParams &params, int offset)
 {
+    const bool single = params.kind == SlitKind::Single;
+    if (offset == 0)
+        return single ? 50000 : 255; // the limit of sin(u) / u at u = 0 is 1
     const double L = params.screenCm;
     const double a = params.slitMicrons;
     const double lambda = wavelengthNm(params.wavePosition);
@@ -37,16 +40,18 @@ int greyLevel(const PatternParams &params, int offset)
     const double sinTheta = y / std::sqrt(y * y + L * L);
     // a is in micrometres, lambda in nanometres
     const double u = std::numbers::pi * a * 1000 * sinTheta / lambda;
-    double intensity = 0;
-    if (params.kind == SlitKind::Single) {
+    if (single) {
         // Far beyond 255 on purpose: the strip saturates and the minima show as thin dark lines.
-        intensity = 50000 * (std::sin(u) * std::sin(u)) / (u * u);
-    } else {
-        // Each slit is a tenth of the separation wide; the fringes follow |cos u|.
-        const double v = u / 10;
-        intensity = 255 * std::abs(std::cos(u) * (std::sin(v) * std::sin(v)) / (v * v));
+        return 50000 * (std::sin(u) * std::sin(u)) / (u * u);
     }
-    return static_cast<int>(std::trunc(std::min(intensity, 255.0)));
+    // Each slit is a tenth of the separation wide; the fringes follow |cos u|.
+    const double v = u / 10;
+    return 255 * std::abs(std::cos(u) * (std::sin(v) * std::sin(v)) / (v * v));
+}
+
+int greyLevel(const PatternParams &params, int offset)
+{
+    return static_cast<int>(std::trunc(std::min(patternIntensity(params, offset), 255.0)));
 }
 
 void drawColourSample(Canvas &sample, int wavePosition)
@@ -68,18 +73,18 @@ void column(Canvas &mask, int x, QRgb colour)
 
 } // namespace
 
-void drawPattern(Canvas &mask, const PatternParams &params, QRgb wavelength)
+void drawPattern(Canvas &mask, const PatternParams &params, QRgb wavelength, QRgb tint)
 {
     const int centre = mask.width() / 2;
-    mask.pen() = Pen{colour::white, 1, PenStyle::Solid};
-    mask.brush() = Brush{colour::white, BrushStyle::Solid};
+    mask.pen() = Pen{tint, 1, PenStyle::Solid};
+    mask.brush() = Brush{tint, BrushStyle::Solid};
     mask.rectangle(0, 0, mask.width(), mask.height());
     if (!params.blackAndWhite)
-        column(mask, centre, wavelength);
+        column(mask, centre, wavelength & tint);
     for (int i = 1; i <= centre; ++i) {
         const int g = greyLevel(params, i);
-        column(mask, centre - i, rgb(g, g, g));
-        column(mask, centre + i, rgb(g, g, g));
+        column(mask, centre - i, rgb(g, g, g) & tint);
+        column(mask, centre + i, rgb(g, g, g) & tint);
     }
 }
 

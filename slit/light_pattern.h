@@ -33,6 +33,10 @@ double wavelengthNm(int wavePosition);
 // cyan and blue to black; none at position 0, where the sample keeps the colour it had.
 std::optional<QRgb> wavelengthColour(int wavePosition);
 
+// The intensity `offset` pixels (0 to patternCentre) either side of the centre, before it is
+// cut to 255: up to 50000 for a single slit, up to 255 for a double slit, either at the centre.
+double patternIntensity(const PatternParams &params, int offset);
+
 // The grey level of the column `offset` pixels (1 to patternCentre) either side of the centre.
 int greyLevel(const PatternParams &params, int offset);
 
@@ -41,8 +45,11 @@ int greyLevel(const PatternParams &params, int offset);
 void drawColourSample(Canvas &sample, int wavePosition);
 
 // Draws the intensity mask, one grey column per pixel; in colour the centre column holds the
-// wavelength colour itself, in black and white it stays white.
-void drawPattern(Canvas &mask, const PatternParams &params, QRgb wavelength);
+// wavelength colour itself, in black and white it stays white. Every colour is ANDed with the
+// tint: the wavelength colour gives the composed picture in one pass, on a surface that cannot
+// AND what lies on it (a vector file).
+void drawPattern(Canvas &mask, const PatternParams &params, QRgb wavelength,
+                 QRgb tint = colour::white);
 
 // Composes the picture shown: the grey mask on white, or the colour sample ANDed with the mask.
 void composePattern(Canvas &out, const QImage &sample, const QImage &mask, bool blackAndWhite);

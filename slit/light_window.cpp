@@ -77,16 +77,25 @@ void Tpattfrm::buildMenus()
     Experiment1 = File1->addAction(QStringLiteral("&Save Experiment"));
     Copy1 = File1->addAction(QStringLiteral("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    ExportPicture1 = File1->addAction(QStringLiteral("E&xport Picture..."));
+    ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    ExportData1 = File1->addAction(QStringLiteral("Export &Data..."));
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
     Back1 = bar->addAction(QStringLiteral("&Back"));
     Help1 = bar->addMenu(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
+    Contents1->setShortcut(QKeySequence(Qt::Key_F1));
     About1 = Help1->addAction(QStringLiteral("About"));
-    const std::array<std::pair<QAction *, const char *>, 5> named{{{Experiment1, "Experiment1"},
-                                                                   {Copy1, "Copy1"},
-                                                                   {Exit1, "Exit1"},
-                                                                   {Back1, "Back1"},
-                                                                   {About1, "About1"}}};
+    const std::array<std::pair<QAction *, const char *>, 8> named{
+        {{Experiment1, "Experiment1"},
+         {Copy1, "Copy1"},
+         {ExportPicture1, "ExportPicture1"},
+         {ExportData1, "ExportData1"},
+         {Exit1, "Exit1"},
+         {Back1, "Back1"},
+         {Contents1, "Contents1"},
+         {About1, "About1"}}};
     for (auto [action, name] : named)
         action->setObjectName(QLatin1String(name));
 }
@@ -176,6 +185,12 @@ void Tpattfrm::connectHandlers()
     connect(Back1, &QAction::triggered, this, &QWidget::close);
     connect(exitbt, &QToolButton::clicked, this, &QWidget::close);
     connect(About1, &QAction::triggered, this, &Tpattfrm::About1Click);
+    connect(ExportPicture1, &QAction::triggered, this, &Tpattfrm::ExportPicture1Click);
+    connect(ExportData1, &QAction::triggered, this, &Tpattfrm::ExportData1Click);
+    connect(Contents1, &QAction::triggered, this, [this] {
+        if (showHelp)
+            showHelp();
+    });
 
     connect(Expcb, &QComboBox::activated, this, &Tpattfrm::ExpcbChange);
     onFocusChange(

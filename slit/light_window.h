@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -45,9 +46,12 @@ public:
     int exec() override;
 
     QMenu *File1;
-    QAction *Experiment1, *Copy1, *Exit1, *Back1;
+    QAction *Experiment1, *Copy1, *ExportPicture1, *ExportData1, *Exit1, *Back1;
     QMenu *Help1;
-    QAction *About1;
+    QAction *Contents1, *About1;
+
+    // Opens the help at this window's page; the main window provides it.
+    std::function<void()> showHelp;
 
     QFrame *Panel1;
     ImageView *outim;
@@ -91,7 +95,11 @@ public:
     void outimMouseUp(QPoint at);
     void FormMouseMove();
     void Copy1Click();
+    void ExportPicture1Click();
+    void ExportData1Click();
     void About1Click();
+    // The picture shown drawn again onto another surface, the ruler on it when it is shown.
+    void drawPicture(Canvas &canvas) const;
     void ExpcbChange();
     void ExpcbEnter();
     void Experiment1Click();
@@ -111,6 +119,7 @@ private:
     void connectHandlers();
     void FormCreate();
     SlitKind slitKind() const;
+    PatternParams patternParams() const;
     void apply(const Experiment &experiment);
     void loadData(const QString &path);
     QList<QWidget *> settingControls() const;
@@ -121,7 +130,8 @@ private:
     BitmapCanvas patternCanvas_;
     BitmapCanvas colourCanvas_;
     std::unique_ptr<BitmapCanvas> outCanvas_;
-    int memoTag_ = 0; // 1 once the comment box was entered since the save panel opened
+    int memoTag_ = 0;         // 1 once the comment box was entered since the save panel opened
+    bool rulerShown_ = false; // the ruler lies on the picture shown
 };
 
 } // namespace wave

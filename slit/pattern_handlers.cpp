@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slit/light_window.h"
 
+#include "platform/about.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -19,10 +20,14 @@ SlitKind Tpattfrm::slitKind() const
     return doubleslitrb->isChecked() ? SlitKind::Double : SlitKind::Single;
 }
 
+PatternParams Tpattfrm::patternParams() const
+{
+    return {slitKind(), scrsb->value(), widthsb->value(), wavesb->value(), bwcb->isChecked()};
+}
+
 void Tpattfrm::patternbt()
 {
-    const PatternParams params{slitKind(), scrsb->value(), widthsb->value(), wavesb->value(),
-                               bwcb->isChecked()};
+    const PatternParams params = patternParams();
     drawPattern(patternCanvas_, params, colourCanvas_.pen().colour);
     describeForReaders(outim, describePattern(params));
     outbt();
@@ -36,12 +41,14 @@ void Tpattfrm::colourbt()
 void Tpattfrm::outbt()
 {
     composePattern(*outCanvas_, displaycolour, patternim, bwcb->isChecked());
+    rulerShown_ = false;
     outim->update();
 }
 
 void Tpattfrm::probt()
 {
     drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked());
+    rulerShown_ = true;
     outim->update();
 }
 
@@ -102,7 +109,7 @@ void Tpattfrm::About1Click()
 {
     const QString product = QApplication::applicationName().trimmed();
     dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + product,
-                     product + QStringLiteral("\nA teaching program for wave physics."));
+                     aboutText(product));
 }
 
 } // namespace wave

@@ -68,13 +68,17 @@ SlitParams SlitPanel::slitParams() const
     return SlitParams{pwavesb->value(), openingsb->value(), slitPhase};
 }
 
-void SlitPanel::opening()
+void SlitPanel::drawPicture(Canvas &canvas) const
 {
-    Canvas &canvas = view_.canvas();
     drawSlit(canvas, slitParams());
     describeForReaders(view_.water, describeSlit(slitParams()));
     if (acb->isChecked() && probt)
         probt(canvas);
+}
+
+void SlitPanel::opening()
+{
+    drawPicture(view_.canvas());
     view_.water->update();
 }
 

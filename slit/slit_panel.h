@@ -50,6 +50,8 @@ public:
 
     // The slit scene: redraws the whole wave view from the controls.
     void opening();
+    // The slit picture drawn again onto another surface, with the protractor when it is on.
+    void drawPicture(Canvas &canvas) const;
     // The product's reset, run at every activation.
     void reset();
 

@@ -15,18 +15,23 @@ public:
     struct Asked {
         bool save;
         QString title;
-        FileFilter filter;
+        FileFilter filter; // the first of the kinds offered
+        QList<FileFilter> filters;
     };
     std::deque<QString> answers;
     std::vector<Asked> asked;
 
     QString openFile(QWidget *, const QString &title, const FileFilter &filter) override
     {
-        return answer({false, title, filter});
+        return answer({false, title, filter, {filter}});
     }
     QString saveFile(QWidget *, const QString &title, const FileFilter &filter) override
     {
-        return answer({true, title, filter});
+        return answer({true, title, filter, {filter}});
+    }
+    QString saveFileAs(QWidget *, const QString &title, const QList<FileFilter> &filters) override
+    {
+        return answer({true, title, filters.value(0), filters});
     }
 
 private:

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/main_window.h"
+
+#include "help/help_window.h"
+#include "huygens/huygens_pages.h"
+#include "interference/interference_panel.h"
+#include "measure/practice_window.h"
+#include "platform/export_files.h"
+#include "slit/light_window.h"
+#include "slit/slit_panel.h"
+#include "view/wave_view.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace wave {
+
+void TInterference::connectExport()
+{
+    ExportPicture1 = new QAction(QStringLiteral("E&xport Picture..."), this);
+    ExportPicture1->setObjectName(QStringLiteral("ExportPicture1"));
+    ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    ExportData1 = new QAction(QStringLiteral("Export &Data..."), this);
+    ExportData1->setObjectName(QStringLiteral("ExportData1"));
+    // Beside printing and copying, ahead of the user name.
+    const QAction *separator = File1->actions().at(File1->actions().indexOf(UserName1) - 1);
+    File1->insertActions(const_cast<QAction *>(separator), {ExportPicture1, ExportData1});
+    connect(ExportPicture1, &QAction::triggered, this, &TInterference::ExportPicture1Click);
+    connect(ExportData1, &QAction::triggered, this, &TInterference::ExportData1Click);
+
+    Contents1 = new QAction(QStringLiteral("&Contents"), this);
+    Contents1->setObjectName(QStringLiteral("Contents1"));
+    Contents1->setShortcut(QKeySequence(Qt::Key_F1));
+    Help1->insertAction(MeasurementPractice1, Contents1);
+    connect(Contents1, &QAction::triggered, this, &TInterference::Contents1Click);
+
+    helpWindow = new HelpWindow(this);
+    pattfrm->showHelp = [this] { helpWindow->showPage(QStringLiteral("light.html"), pattfrm); };
+    Profrm->showHelp = [this] { helpWindow->showPage(QStringLiteral("practice.html"), Profrm); };
+}
+
+void TInterference::drawPicture(Canvas &canvas)
+{
+    switch (product_) {
+    case Product::Interference:
+        Varying->drawPicture(canvas);
+        break;
+    case Product::Huygens:
+        huygens->drawPicture(canvas);
+        break;
+    case Product::SingleSlit:
+        sslit->drawPicture(canvas);
+        break;
+    }
+    drawShownMap(canvas);
+}
+
+void TInterference::drawShownMap(Canvas &canvas)
+{
+    // The detail map lies over the view as a picture of its own.
+    for (ImageView *map : {Panel1->mim1, Panel1->mim2}) {
+        if (!map->isHidden())
+            canvas.copyFrom(map->image(), map->image().rect(),
+                            map->pos() - QPoint(viewOffset, viewOffset), CopyMode::Plain);
+    }
+}
+
+QImage TInterference::exportedPicture()
+{
+    QImage picture = Panel1->water->image().copy();
+    BitmapCanvas canvas(picture);
+    drawShownMap(canvas);
+    return picture;
+}
+
+void TInterference::ExportPicture1Click()
+{
+    exportPictureFile(
+        this, services_.files, services_.dialogs, exportedPicture(),
+        [this](Canvas &canvas) { drawPicture(canvas); }, windowTitle());
+}
+
+void TInterference::ExportData1Click()
+{
+    const QByteArray csv = Varying->bandData(productInfo(product_).caption);
+    if (csv.isEmpty()) {
+        services_.dialogs.message(
+            this, MessageKind::Information, QStringLiteral("Export Data"),
+            QStringLiteral("There is no intensity band to export.\nSwitch on \" Show "
+                           "Instantaneous Amplitude\" or \" Show Average Amplitude\" on the "
+                           "\"Animation Controls\" page first."));
+        return;
+    }
+    exportDataFile(this, services_.files, services_.dialogs, csv);
+}
+
+void TInterference::Contents1Click()
+{
+    helpWindow->showPage(helpPageForContext(Help1->property("helpContext").toInt()), this);
+}
+
+} // namespace wave

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/help_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace wave {
+
+namespace {
+
+const QString pagesFolder = QStringLiteral(":/help/");
+
+QUrl pageUrl(const QString &page)
+{
+    return QUrl(QStringLiteral("qrc") + pagesFolder + page);
+}
+
+QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                        const QString &text, const QKeySequence &shortcut)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setShortcut(shortcut);
+    button->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+                       QStringLiteral(")"));
+    return button;
+}
+
+} // namespace
+
+QString helpPageForContext(int context)
+{
+    switch (context) {
+    case 7000:
+        return QStringLiteral("interference.html");
+    case 8000:
+        return QStringLiteral("diffraction.html");
+    case 9000:
+        return QStringLiteral("huygens.html");
+    default:
+        return QStringLiteral("index.html");
+    }
+}
+
+QStringList helpPages()
+{
+    return QDir(pagesFolder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(QStringLiteral("Help"));
+    resize(640, 560);
+
+    backbt = toolButton(this, "backbt", QStyle::SP_ArrowBack, QStringLiteral("&Back"),
+                        QKeySequence(Qt::ALT | Qt::Key_Left));
+    forwardbt = toolButton(this, "forwardbt", QStyle::SP_ArrowForward, QStringLiteral("&Forward"),
+                           QKeySequence(Qt::ALT | Qt::Key_Right));
+    contentsbt = toolButton(this, "contentsbt", QStyle::SP_DirHomeIcon, QStringLiteral("&Contents"),
+                            QKeySequence(Qt::ALT | Qt::Key_Home));
+    browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("helpBrowser"));
+    browser->setAccessibleName(QStringLiteral("Help page"));
+    browser->setOpenLinks(true);
+    browser->setOpenExternalLinks(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(backbt);
+    buttons->addWidget(forwardbt);
+    buttons->addWidget(contentsbt);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser);
+
+    connect(backbt, &QToolButton::clicked, browser, &QTextBrowser::backward);
+    connect(forwardbt, &QToolButton::clicked, browser, &QTextBrowser::forward);
+    connect(contentsbt, &QToolButton::clicked, this,
+            [this] { browser->setSource(pageUrl(QStringLiteral("index.html"))); });
+    connect(browser, &QTextBrowser::backwardAvailable, backbt, &QToolButton::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, forwardbt, &QToolButton::setEnabled);
+    connect(browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(QStringLiteral("Help - ") + browser->documentTitle()); });
+    backbt->setEnabled(false);
+    forwardbt->setEnabled(false);
+}
+
+void HelpWindow::showPage(const QString &page, QWidget *over)
+{
+    // In front of the window asking, which may itself be modal: a help window belonging to it
+    // takes the keyboard and the pointer while it is shown.
+    if (over && parentWidget() != over)
+        setParent(over, windowFlags());
+    browser->setSource(pageUrl(page));
+    browser->clearHistory();
+    show();
+    raise();
+    activateWindow();
+}
+
+QString HelpWindow::currentPage() const
+{
+    return QFileInfo(browser->source().path()).fileName();
+}
+
+} // namespace wave
