@@ -3,6 +3,7 @@
 
 #include "interference/field_renderer.h"
 #include "interference/interference_panel.h"
+#include "interference/node_path.h"
 #include "output/page.h"
 #include "output/user_name_dialog.h"
 #include "view/wave_view.h"
@@ -41,9 +42,12 @@ void TInterference::Print3Click()
 void TInterference::prntbtClick()
 {
     const FieldParams field = Varying->fieldParams();
-    FullPageParams params{field.n, field.S, field.P, field.T, std::nullopt};
+    FullPageParams params{field.n, field.S, field.P, field.T, {}};
     if (nodepath1->isEnabled() && nodepath1->isChecked())
-        params.nodePath = Varying->nodePathParams();
+        params.nodePath = [path = Varying->nodePathParams()](
+                              Canvas &canvas, std::array<QPoint, 2> sources, double scale) {
+            drawNodePathOnPage(canvas, path, sources, scale);
+        };
     printPage([&](Canvas &canvas, PageSize page) { drawFullPage(canvas, page, params); });
 }
 

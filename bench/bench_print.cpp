@@ -37,13 +37,13 @@ void fullPage(benchmark::State &state, FullPageParams params)
 
 void densest(benchmark::State &state)
 {
-    fullPage(state, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, std::nullopt});
+    fullPage(state, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, {}});
 }
 BENCHMARK(densest)->Unit(benchmark::kMillisecond);
 
 void design(benchmark::State &state)
 {
-    fullPage(state, FullPageParams{2, 60, {15, 15, 15}, {0, 0, 0}, std::nullopt});
+    fullPage(state, FullPageParams{2, 60, {15, 15, 15}, {0, 0, 0}, {}});
 }
 BENCHMARK(design)->Unit(benchmark::kMillisecond);
 

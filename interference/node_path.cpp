@@ -128,4 +128,10 @@ void drawNodePath(Canvas &canvas, const NodePathParams &params)
     drawNodePath(canvas, nodePathCurves(params), screenPlacement(params));
 }
 
+void drawNodePathOnPage(Canvas &canvas, const NodePathParams &params, std::array<QPoint, 2> sources,
+                        double scale)
+{
+    drawNodePath(canvas, nodePathCurves(params), {sources, scale, true});
+}
+
 } // namespace wave

@@ -53,4 +53,8 @@ void drawNodePath(Canvas &canvas, const NodeCurves &curves, const NodePathPlacem
 // The wave view's node path.
 void drawNodePath(Canvas &canvas, const NodePathParams &params);
 
+// The node path across a page: each whole branch, from the page's sources at its scale.
+void drawNodePathOnPage(Canvas &canvas, const NodePathParams &params, std::array<QPoint, 2> sources,
+                        double scale);
+
 } // namespace wave

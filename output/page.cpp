@@ -86,10 +86,8 @@ void drawFullPage(Canvas &canvas, PageSize page, const FullPageParams &params)
             canvas.ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
         }
     }
-    if (params.nodePath) {
-        const NodePathPlacement placement{{sources[0], sources[1]}, s, true};
-        drawNodePath(canvas, nodePathCurves(*params.nodePath), placement);
-    }
+    if (params.nodePath)
+        params.nodePath(canvas, {sources[0], sources[1]}, s);
 }
 
 } // namespace wave

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "interference/node_path.h"
 #include "platform/printer.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
-#include <optional>
+#include <functional>
 
 namespace wave {
 
@@ -27,8 +28,9 @@ struct FullPageParams {
     int S = 60;
     std::array<int, 3> P{15, 15, 15};
     std::array<int, 3> T{0, 0, 0};
-    // The screen's node path, drawn across the page when it is on.
-    std::optional<NodePathParams> nodePath;
+    // Draws the screen's node path across the page from the two first sources at the page's
+    // scale; empty when the path is off.
+    std::function<void(Canvas &canvas, std::array<QPoint, 2> sources, double scale)> nodePath;
 };
 
 // Centres of the sources on the page, all on its middle row.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "interference/node_path.h"
 #include "output/page.h"
 #include "platform/printer.h"
 #include "recording_canvas.h"
@@ -140,7 +141,7 @@ void OutputPageTest::sourcesSitWhereTheScaleDoes()
     const PageSize page{pageWidth, pageHeight};
     QCOMPARE(fullPageReach(page), reach);
     RecordingCanvas canvas;
-    drawFullPage(canvas, page, FullPageParams{n, S, {15, 15, 15}, {0, 0, 0}, std::nullopt});
+    drawFullPage(canvas, page, FullPageParams{n, S, {15, 15, 15}, {0, 0, 0}, {}});
     // the filled discs are the source dots, the rest the rings
     std::vector<RecordingCanvas::Call> dots;
     for (const auto &call : canvas.only(Op::Ellipse))
@@ -175,7 +176,7 @@ void OutputPageTest::ringsAlternateAndSwapAtHalfAWave()
     QFETCH(int, firstRadius);
     QFETCH(bool, firstSolid);
     RecordingCanvas canvas;
-    drawFullPage(canvas, {1418, 1000}, FullPageParams{1, 60, {P, P, P}, {T, T, T}, std::nullopt});
+    drawFullPage(canvas, {1418, 1000}, FullPageParams{1, 60, {P, P, P}, {T, T, T}, {}});
     std::vector<RecordingCanvas::Call> rings;
     for (const auto &call : canvas.only(Op::Ellipse))
         if (call.brush.style == BrushStyle::Clear)
@@ -195,7 +196,14 @@ void OutputPageTest::nodePathRunsPastTheSourceRow()
     // two sources one wavelength apart: the left source's grey curve, e = 2
     RecordingCanvas canvas;
     const NodePathParams screen{324, 354, 355, 15, 0};
-    drawFullPage(canvas, {1418, 2000}, FullPageParams{2, 30, {15, 15, 15}, {0, 0, 0}, screen});
+    drawFullPage(canvas, {1418, 2000},
+                 FullPageParams{2,
+                                30,
+                                {15, 15, 15},
+                                {0, 0, 0},
+                                [&](Canvas &c, std::array<QPoint, 2> sources, double s) {
+                                    drawNodePathOnPage(c, screen, sources, s);
+                                }});
     const auto lines = canvas.only(Op::Line);
     QVERIFY(!lines.empty());
     int below = 0;
@@ -229,7 +237,7 @@ void OutputPageTest::fullPagePdfHasNoBitmap()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("full.pdf"));
     const QString failure = printToPdf(file, [&](Canvas &canvas, PageSize page) {
-        drawFullPage(canvas, page, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, std::nullopt});
+        drawFullPage(canvas, page, FullPageParams{3, 100, {2, 2, 2}, {0, 0, 0}, {}});
     });
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(imageRows(file).size(), 2);
@@ -241,7 +249,7 @@ void OutputPageTest::fullPagePdfPutsDotsAndRingsOnTheirPoints()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("rings.pdf"));
-    const FullPageParams params{2, 100, {15, 15, 15}, {0, 0, 0}, std::nullopt};
+    const FullPageParams params{2, 100, {15, 15, 15}, {0, 0, 0}, {}};
     PageSize drawn;
     const QString failure = printToPdf(
         file,
