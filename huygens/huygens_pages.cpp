@@ -307,9 +307,7 @@ void HuygensPages::rbtClick()
 
 void HuygensPages::stabtClick()
 {
-    timerwave->toggle();
-    stabt->setText(timerwave->isChecked() ? QStringLiteral("&Stop Wave")
-                                          : QStringLiteral("&Start Wave"));
+    toggleWaveAnimation(timerwave, stabt);
 }
 
 void HuygensPages::lrtimerTimer()
@@ -400,9 +398,7 @@ void HuygensPages::refrarbClick()
 
 void HuygensPages::stbtClick()
 {
-    movecb->toggle();
-    stbt->setText(movecb->isChecked() ? QStringLiteral("&Stop Wave")
-                                      : QStringLiteral("&Start Wave"));
+    toggleWaveAnimation(movecb, stbt);
 }
 
 void HuygensPages::ResetbtClick()

@@ -2,6 +2,7 @@
 #include "platform/controls.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -208,6 +209,13 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
         emit released(&event);
     else
         emit moved(&event);
+}
+
+void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button)
+{
+    flag->toggle();
+    button->setText(flag->isChecked() ? QStringLiteral("&Stop Wave")
+                                      : QStringLiteral("&Start Wave"));
 }
 
 void uncheckRadio(QRadioButton *button)

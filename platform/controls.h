@@ -10,6 +10,8 @@
 #include <functional>
 #include <initializer_list>
 
+class QAbstractButton;
+class QCheckBox;
 class QRadioButton;
 class QStackedWidget;
 class QTabBar;
@@ -110,6 +112,10 @@ void uncheckRadio(QRadioButton *button);
 // click handler of a radio button, which unchecking does not run.
 void onRadioChecked(std::initializer_list<QRadioButton *> buttons, QObject *context,
                     const std::function<void()> &handler);
+
+// The Start button of a wave animation: toggles the animation flag that lies under it and
+// captions the button "&Stop Wave" while the flag is checked, else "&Start Wave".
+void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button);
 
 // Selects a list item from the program without running any handler.
 void selectSilently(QComboBox *list, int index);

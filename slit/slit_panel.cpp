@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slit/slit_panel.h"
 
+#include "platform/controls.h"
 #include "platform/form.h"
 #include "slit/slit_scene.h"
 #include "view/shared_state.h"
@@ -109,9 +110,7 @@ void SlitPanel::timeropenChange()
 
 void SlitPanel::StarbtClick()
 {
-    opentime->toggle();
-    Starbt->setText(opentime->isChecked() ? QStringLiteral("&Stop Wave")
-                                          : QStringLiteral("&Start Wave"));
+    toggleWaveAnimation(opentime, Starbt);
 }
 
 void SlitPanel::opentimeClick()
