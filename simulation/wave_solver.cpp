@@ -1,0 +1,544 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "simulation/wave_solver.h"
+
+#include "simulation/leapfrog_kernel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <barrier>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+namespace wave {
+
+namespace {
+
+// Two fixed cells of still water round everything, for the stencil's reach.
+constexpr int margin = 2;
+constexpr int inset = margin + WaveSolver::layerCells; // the visible grid's first cell
+// What the layer lets back of a wave that crosses it and returns, at normal incidence and
+// with no discretisation: the layer's damping grows with the square of the depth.
+constexpr double layerEcho = 1e-4;
+// The amplitude of a point source's wave is quoted this far out.
+constexpr double referenceDistance = 100.0;
+
+// A source's rise and fall: 0 before it starts, sin^2 over its first and (for a burst) last
+// half period, 1 between; with its slope.
+struct Envelope {
+    double value = 0.0;
+    double slope = 0.0;
+};
+
+Envelope envelope(double s, double period, int cycles)
+{
+    if (s <= 0.0)
+        return {};
+    const double half = period / 2.0;
+    const double rate = std::numbers::pi / period;
+    if (cycles > 0) {
+        const double length = cycles * period;
+        if (s >= length)
+            return {};
+        if (s > length - half)
+            return {std::pow(std::sin(rate * (length - s)), 2),
+                    -rate * std::sin(2.0 * rate * (length - s))};
+    }
+    if (s < half)
+        return {std::pow(std::sin(rate * s), 2), rate * std::sin(2.0 * rate * s)};
+    return {1.0, 0.0};
+}
+
+// What a source adds at phase p of its carrier: the rate of change of env sin(p) over w.
+// Driving the water with a derivative leaves no lasting offset behind a plane wave (the
+// water answers a row's push with its running integral) and no slow tail behind a ring.
+double drive(const Envelope &e, double phase, double omega)
+{
+    return e.value * std::cos(phase) + e.slope / omega * std::sin(phase);
+}
+
+} // namespace
+
+// A source as the steps drive it: F drive(env(t - start - delay x), w t + beta - kx x) is
+// added to a cell each step.
+struct WaveSolver::Driven {
+    bool line = false;
+    int x = 0; // grid cell; for a row, unused
+    int y = 0;
+    double force = 0.0;
+    double omega = 0.0; // radians a tick
+    double beta = 0.0;
+    double kx = 0.0;    // radians a cell along a row
+    double delay = 0.0; // ticks a cell along a row
+    double start = 0.0;
+    double period = 1.0;
+    int cycles = 0;
+};
+
+// A tap of the stencil that a wall turned back: the cell takes weight x u[from] more.
+struct WaveSolver::Correction {
+    std::size_t cell = 0;
+    std::size_t from = 0;
+    float weight = 0.0f; // as the step adds it, with the cell's squared Courant number
+    float tap = 0.0f;    // in the Laplacian itself
+};
+
+// The second thread: it steps the lower half of the rows while the caller steps the upper.
+class WaveSolver::Worker {
+public:
+    explicit Worker(WaveSolver &solver) : solver_(solver), thread_([this] { run(); }) {}
+    ~Worker()
+    {
+        stopping_ = true;
+        start_.arrive_and_wait();
+        thread_.join();
+    }
+    Worker(const Worker &) = delete;
+    Worker &operator=(const Worker &) = delete;
+
+    void step(int first, int split, int last)
+    {
+        split_ = split;
+        last_ = last;
+        start_.arrive_and_wait();
+        solver_.advanceRows(first, split);
+        middle_.arrive_and_wait();
+        solver_.finishRows(first, split);
+        done_.arrive_and_wait();
+    }
+
+private:
+    void run()
+    {
+        for (;;) {
+            start_.arrive_and_wait();
+            if (stopping_)
+                return;
+            solver_.advanceRows(split_, last_);
+            middle_.arrive_and_wait();
+            solver_.finishRows(split_, last_);
+            done_.arrive_and_wait();
+        }
+    }
+
+    WaveSolver &solver_;
+    int split_ = 0;
+    int last_ = 0;
+    std::atomic<bool> stopping_{false};
+    std::barrier<> start_{2};
+    std::barrier<> middle_{2};
+    std::barrier<> done_{2};
+    std::thread thread_;
+};
+
+WaveSolver::WaveSolver(int threads)
+{
+    if (threads > 1)
+        worker_ = std::make_unique<Worker>(*this);
+    apply(WaterSetUp{});
+}
+
+WaveSolver::~WaveSolver() = default;
+
+std::size_t WaveSolver::cell(int x, int y) const
+{
+    return std::size_t(y + inset) * std::size_t(nx_) + std::size_t(x + inset);
+}
+
+void WaveSolver::allocate(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+    nx_ = width + 2 * inset;
+    ny_ = height + 2 * inset;
+    const std::size_t cells = std::size_t(nx_) * std::size_t(ny_);
+    for (auto *field : {&fieldA_, &fieldB_, &k12_, &psiX_, &psiY_})
+        field->assign(cells, 0.0f);
+    squares_.assign(std::size_t(width) * std::size_t(height), 0.0f);
+    now_ = fieldA_.data();
+    then_ = fieldB_.data();
+    reset();
+}
+
+void WaveSolver::reset()
+{
+    for (auto *field : {&fieldA_, &fieldB_, &psiX_, &psiY_})
+        std::fill(field->begin(), field->end(), 0.0f);
+    steps_ = 0;
+    time_ = 0.0;
+    clearAverage();
+}
+
+QString WaveSolver::apply(const WaterSetUp &setUp)
+{
+    if (QString why = setUpProblem(setUp); !why.isEmpty())
+        return why;
+    if (setUp.width != width_ || setUp.height != height_)
+        allocate(setUp.width, setUp.height);
+    stepsPerTick_ = setUp.stepsPerTick;
+
+    for (int gy = 0; gy < ny_; ++gy) {
+        const int y = std::clamp(gy - inset, 0, height_ - 1);
+        for (int gx = 0; gx < nx_; ++gx) {
+            const int x = std::clamp(gx - inset, 0, width_ - 1);
+            const bool edge =
+                gx < margin || gy < margin || gx >= nx_ - margin || gy >= ny_ - margin;
+            const double courant = setUp.speedAt(x, y) / double(stepsPerTick_);
+            const std::size_t i = std::size_t(gy) * std::size_t(nx_) + std::size_t(gx);
+            k12_[i] = edge || setUp.wallAt(x, y) ? 0.0f : float(courant * courant / 12.0);
+            if (k12_[i] == 0.0f)
+                now_[i] = then_[i] = 0.0f;
+        }
+    }
+    const std::size_t cells = k12_.size();
+    openRight_.assign(cells, 0.0f);
+    openDown_.assign(cells, 0.0f);
+    for (std::size_t i = 0; i + std::size_t(nx_) < cells; ++i) {
+        openRight_[i] = k12_[i] > 0.0f && k12_[i + 1] > 0.0f ? 1.0f : 0.0f;
+        openDown_[i] = k12_[i] > 0.0f && k12_[i + std::size_t(nx_)] > 0.0f ? 1.0f : 0.0f;
+    }
+    buildLayer(courantNumber(setUp), setUp.absorbing);
+    buildCorrections(setUp);
+    buildSources(setUp);
+    return {};
+}
+
+void WaveSolver::buildLayer(double courant, bool absorbing)
+{
+    // Deepest damping for the wanted echo from a layer whose damping grows as depth^2.
+    const int depth = layerCells - 1;
+    const double peak = absorbing ? 3.0 * courant * std::log(1.0 / layerEcho) / (2.0 * depth) : 0.0;
+    auto profile = [&](double d) {
+        return d > 0.0 ? float(peak * (d / depth) * (d / depth)) : 0.0f;
+    };
+    auto fill = [&](std::vector<float> &cells, std::vector<float> &faces, int n, int length) {
+        cells.assign(std::size_t(n), 0.0f);
+        faces.assign(std::size_t(n), 0.0f);
+        for (int g = 0; g < n; ++g) {
+            // Depth into the layer: the first layer cell lies at 0, undamped.
+            auto depthAt = [&](double at) {
+                return std::max(inset - 1 - at, at - (inset + length));
+            };
+            cells[std::size_t(g)] = profile(depthAt(g));
+            faces[std::size_t(g)] = profile(depthAt(g + 0.5));
+        }
+    };
+    fill(sigmaX_, sigmaXFace_, nx_, width_);
+    fill(sigmaY_, sigmaYFace_, ny_, height_);
+    // psi_t = -sigma psi + ..., centred in time on the faces.
+    auto rates = [](const std::vector<float> &faces, std::vector<float> &keep,
+                    std::vector<float> &gain) {
+        keep.resize(faces.size());
+        gain.resize(faces.size());
+        for (std::size_t g = 0; g < faces.size(); ++g) {
+            gain[g] = 1.0f / (1.0f + 0.5f * faces[g]);
+            keep[g] = (1.0f - 0.5f * faces[g]) * gain[g];
+        }
+    };
+    rates(sigmaXFace_, faceKeepX_, faceGainX_);
+    rates(sigmaYFace_, faceKeepY_, faceGainY_);
+    if (!absorbing) {
+        std::fill(psiX_.begin(), psiX_.end(), 0.0f);
+        std::fill(psiY_.begin(), psiY_.end(), 0.0f);
+    }
+}
+
+void WaveSolver::buildCorrections(const WaterSetUp &setUp)
+{
+    corrections_.clear();
+    auto inEdge = [&](int gx, int gy) {
+        return gx < margin || gy < margin || gx >= nx_ - margin || gy >= ny_ - margin;
+    };
+    auto isWall = [&](int gx, int gy) {
+        return !inEdge(gx, gy) && setUp.wallAt(std::clamp(gx - inset, 0, width_ - 1),
+                                               std::clamp(gy - inset, 0, height_ - 1));
+    };
+    auto index = [&](int gx, int gy) {
+        return std::size_t(gy) * std::size_t(nx_) + std::size_t(gx);
+    };
+    constexpr int directions[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int gy = margin; gy < ny_ - margin; ++gy) {
+        for (int gx = margin; gx < nx_ - margin; ++gx) {
+            const std::size_t i = index(gx, gy);
+            if (k12_[i] == 0.0f)
+                continue;
+            const float divisor =
+                1.0f + 0.5f * (sigmaX_[std::size_t(gx)] + sigmaY_[std::size_t(gy)]);
+            for (const auto &d : directions) {
+                if (!isWall(gx + d[0], gy + d[1]) && !isWall(gx + 2 * d[0], gy + 2 * d[1]))
+                    continue;
+                for (int reach = 1; reach <= 2; ++reach) {
+                    // A wall mirrors the water at its face: walking into it turns back.
+                    int px = gx, py = gy, dx = d[0], dy = d[1];
+                    for (int s = 0; s < reach; ++s) {
+                        if (isWall(px + dx, py + dy)) {
+                            dx = -dx;
+                            dy = -dy;
+                        } else {
+                            px += dx;
+                            py += dy;
+                        }
+                    }
+                    const int rawX = gx + reach * d[0], rawY = gy + reach * d[1];
+                    if (px == rawX && py == rawY)
+                        continue;
+                    const float tap = reach == 1 ? 16.0f / 12.0f : -1.0f / 12.0f;
+                    const float scale = 12.0f * k12_[i] / divisor;
+                    if (!isWall(rawX, rawY) && !inEdge(rawX, rawY))
+                        corrections_.push_back({i, index(rawX, rawY), -tap * scale, -tap});
+                    if (!inEdge(px, py))
+                        corrections_.push_back({i, index(px, py), tap * scale, tap});
+                }
+            }
+        }
+    }
+}
+
+void WaveSolver::buildSources(const WaterSetUp &setUp)
+{
+    driven_.clear();
+    const double steps = stepsPerTick_;
+    for (const PointSource &s : setUp.points) {
+        const double speed = setUp.speedAt(s.x, s.y);
+        const double courant = speed / steps;
+        const double k = 2.0 * std::numbers::pi / s.wavelength;
+        Driven d;
+        d.x = s.x + inset;
+        d.y = s.y + inset;
+        d.force = 4.0 * courant * courant * s.amplitude *
+                  std::sqrt(std::numbers::pi * k * referenceDistance / 2.0);
+        d.omega = k * speed;
+        d.beta = s.phase + std::numbers::pi / 4.0; // the far field lags its source by pi/4
+        d.start = s.start;
+        d.period = s.wavelength / speed;
+        d.cycles = s.cycles;
+        driven_.push_back(d);
+    }
+    for (const LineSource &s : setUp.lines) {
+        float speed = 0.0f;
+        for (int x = 0; x < setUp.width && speed == 0.0f; ++x)
+            if (!setUp.wallAt(x, s.row))
+                speed = setUp.speedAt(x, s.row);
+        if (speed == 0.0f)
+            continue;
+        const double courant = speed / steps;
+        const double k = 2.0 * std::numbers::pi / s.wavelength;
+        Driven d;
+        d.line = true;
+        d.y = s.row + inset;
+        d.force = 2.0 * courant * courant * s.amplitude * k * std::cos(s.angle);
+        d.omega = k * speed;
+        d.beta = s.phase + std::numbers::pi / 2.0; // a row's wave lags it by pi/2
+        d.kx = k * std::sin(s.angle);
+        d.delay = std::sin(s.angle) / speed;
+        d.start = s.start;
+        d.period = s.wavelength / speed;
+        d.cycles = s.cycles;
+        driven_.push_back(d);
+    }
+}
+
+double WaveSolver::time() const
+{
+    return time_;
+}
+
+void WaveSolver::step()
+{
+    const int first = margin;
+    const int last = ny_ - margin;
+    if (worker_) {
+        worker_->step(first, (first + last) / 2, last);
+    } else {
+        advanceRows(first, last);
+        finishRows(first, last);
+    }
+    std::swap(now_, then_);
+    ++steps_;
+    time_ += 1.0 / stepsPerTick_;
+    if (averaging_)
+        ++averaged_;
+}
+
+void WaveSolver::tick()
+{
+    for (int s = 0; s < stepsPerTick_; ++s)
+        step();
+}
+
+void WaveSolver::layerRow(int y, int x0, int x1)
+{
+    const std::size_t i = std::size_t(y) * std::size_t(nx_) + std::size_t(x0);
+    const LayerRow row{
+        now_ + i,         then_ + i,           k12_.data() + i,        psiX_.data() + i,
+        psiY_.data() + i, sigmaX_.data() + x0, sigmaY_[std::size_t(y)]};
+    layerSegment(row, nx_, x1 - x0);
+}
+
+void WaveSolver::advanceRows(int y0, int y1)
+{
+    for (int y = y0; y < y1; ++y) {
+        if (y < inset || y >= inset + height_) {
+            layerRow(y, margin, nx_ - margin);
+            continue;
+        }
+        layerRow(y, margin, inset);
+        const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
+        leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
+        layerRow(y, inset + width_, nx_ - margin);
+    }
+    const std::size_t begin = std::size_t(y0) * std::size_t(nx_);
+    const std::size_t end = std::size_t(y1) * std::size_t(nx_);
+    auto first = std::lower_bound(corrections_.begin(), corrections_.end(), begin,
+                                  [](const Correction &c, std::size_t i) { return c.cell < i; });
+    for (auto c = first; c != corrections_.end() && c->cell < end; ++c)
+        then_[c->cell] += c->weight * now_[c->from];
+    driveRows(y0, y1);
+}
+
+void WaveSolver::driveRows(int y0, int y1)
+{
+    for (const Driven &d : driven_) {
+        if (d.y < y0 || d.y >= y1)
+            continue;
+        const std::size_t row = std::size_t(d.y) * std::size_t(nx_);
+        if (!d.line) {
+            const double g = drive(envelope(time_ - d.start, d.period, d.cycles),
+                                   d.omega * time_ + d.beta, d.omega);
+            then_[row + std::size_t(d.x)] += float(d.force * g);
+            continue;
+        }
+        for (int gx = margin; gx < nx_ - margin; ++gx) {
+            const std::size_t i = row + std::size_t(gx);
+            if (k12_[i] == 0.0f)
+                continue;
+            const double x = gx - inset;
+            const double g = drive(envelope(time_ - d.start - d.delay * x, d.period, d.cycles),
+                                   d.omega * time_ + d.beta - d.kx * x, d.omega);
+            const double divisor =
+                1.0 + 0.5 * (sigmaX_[std::size_t(gx)] + sigmaY_[std::size_t(d.y)]);
+            then_[i] += float(d.force * g / divisor);
+        }
+    }
+}
+
+void WaveSolver::faceRow(int y, int x0, int x1)
+{
+    const std::size_t i = std::size_t(y) * std::size_t(nx_) + std::size_t(x0);
+    const auto at = std::size_t(y);
+    const FaceRow row{then_ + i,
+                      openRight_.data() + i,
+                      openDown_.data() + i,
+                      psiX_.data() + i,
+                      psiY_.data() + i,
+                      faceKeepX_.data() + x0,
+                      faceGainX_.data() + x0,
+                      sigmaXFace_.data() + x0,
+                      sigmaX_.data() + x0,
+                      faceKeepY_[at],
+                      faceGainY_[at],
+                      sigmaYFace_[at],
+                      sigmaY_[at]};
+    faceSegment(row, nx_, x1 - x0);
+}
+
+void WaveSolver::finishRows(int y0, int y1)
+{
+    for (int y = y0; y < y1; ++y) {
+        if (y < inset || y >= inset + height_) {
+            faceRow(y, margin, nx_ - margin);
+            continue;
+        }
+        faceRow(y, margin, inset);
+        faceRow(y, inset + width_, nx_ - margin);
+        if (!averaging_)
+            continue;
+        const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
+        float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
+        for (int x = 0; x < width_; ++x)
+            sums[x] += next[x] * next[x];
+    }
+}
+
+FieldView WaveSolver::displacement() const
+{
+    return {now_ + cell(0, 0), width_, height_, nx_};
+}
+
+void WaveSolver::setAveraging(bool on)
+{
+    averaging_ = on;
+}
+
+void WaveSolver::clearAverage()
+{
+    std::fill(squares_.begin(), squares_.end(), 0.0f);
+    averaged_ = 0;
+}
+
+double WaveSolver::intensityAt(int x, int y) const
+{
+    if (averaged_ == 0)
+        return 0.0;
+    return squares_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] / double(averaged_);
+}
+
+namespace {
+
+template <typename Value>
+std::vector<double> sampleAlong(QPointF from, QPointF to, int samples, int width, int height,
+                                Value value)
+{
+    std::vector<double> out;
+    out.reserve(std::size_t(std::max(samples, 0)));
+    for (int n = 0; n < samples; ++n) {
+        const double f = samples > 1 ? double(n) / (samples - 1) : 0.0;
+        const double x = std::clamp(from.x() + f * (to.x() - from.x()), 0.0, width - 1.0);
+        const double y = std::clamp(from.y() + f * (to.y() - from.y()), 0.0, height - 1.0);
+        const int x0 = std::min(int(x), std::max(width - 2, 0));
+        const int y0 = std::min(int(y), std::max(height - 2, 0));
+        const int x1 = std::min(x0 + 1, width - 1);
+        const int y1 = std::min(y0 + 1, height - 1);
+        const double fx = x - x0, fy = y - y0;
+        out.push_back((1 - fy) * ((1 - fx) * value(x0, y0) + fx * value(x1, y0)) +
+                      fy * ((1 - fx) * value(x0, y1) + fx * value(x1, y1)));
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<double> WaveSolver::intensityAlong(QPointF from, QPointF to, int samples) const
+{
+    return sampleAlong(from, to, samples, width_, height_,
+                       [this](int x, int y) { return intensityAt(x, y); });
+}
+
+std::vector<double> WaveSolver::displacementAlong(QPointF from, QPointF to, int samples) const
+{
+    const FieldView field = displacement();
+    return sampleAlong(from, to, samples, width_, height_,
+                       [&field](int x, int y) { return double(field.at(x, y)); });
+}
+
+double WaveSolver::energy() const
+{
+    double kinetic = 0.0;
+    double potential = 0.0;
+    const std::size_t nx = std::size_t(nx_);
+    for (int y = margin; y < ny_ - margin; ++y) {
+        for (int x = margin; x < nx_ - margin; ++x) {
+            const std::size_t i = std::size_t(y) * nx + std::size_t(x);
+            if (k12_[i] == 0.0f)
+                continue;
+            const double change = double(now_[i]) - then_[i];
+            kinetic += change * change / (12.0 * k12_[i]);
+            potential -= double(now_[i]) * fourthOrderLaplacian(then_ + i, nx_);
+        }
+    }
+    for (const Correction &c : corrections_)
+        potential -= double(now_[c.cell]) * c.tap * then_[c.from];
+    return 0.5 * (kinetic + potential);
+}
+
+} // namespace wave
