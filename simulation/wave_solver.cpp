@@ -366,6 +366,17 @@ void WaveSolver::tick()
         step();
 }
 
+template <typename Run> bool WaveSolver::layerRuns(int y, Run run) const
+{
+    if (y < inset || y >= inset + height_) {
+        run(margin, nx_ - margin);
+        return false;
+    }
+    run(margin, inset);
+    run(inset + width_, nx_ - margin);
+    return true;
+}
+
 void WaveSolver::layerRow(int y, int x0, int x1)
 {
     const std::size_t i = std::size_t(y) * std::size_t(nx_) + std::size_t(x0);
@@ -378,14 +389,10 @@ void WaveSolver::layerRow(int y, int x0, int x1)
 void WaveSolver::advanceRows(int y0, int y1)
 {
     for (int y = y0; y < y1; ++y) {
-        if (y < inset || y >= inset + height_) {
-            layerRow(y, margin, nx_ - margin);
+        if (!layerRuns(y, [&](int x0, int x1) { layerRow(y, x0, x1); }))
             continue;
-        }
-        layerRow(y, margin, inset);
         const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
         leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
-        layerRow(y, inset + width_, nx_ - margin);
     }
     const std::size_t begin = std::size_t(y0) * std::size_t(nx_);
     const std::size_t end = std::size_t(y1) * std::size_t(nx_);
@@ -445,13 +452,7 @@ void WaveSolver::faceRow(int y, int x0, int x1)
 void WaveSolver::finishRows(int y0, int y1)
 {
     for (int y = y0; y < y1; ++y) {
-        if (y < inset || y >= inset + height_) {
-            faceRow(y, margin, nx_ - margin);
-            continue;
-        }
-        faceRow(y, margin, inset);
-        faceRow(y, inset + width_, nx_ - margin);
-        if (!averaging_)
+        if (!layerRuns(y, [&](int x0, int x1) { faceRow(y, x0, x1); }) || !averaging_)
             continue;
         const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
         float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);

@@ -77,6 +77,9 @@ private:
     std::size_t cell(int x, int y) const; // visible coordinates
     void advanceRows(int y0, int y1);
     void finishRows(int y0, int y1);
+    // Runs run(x0, x1) over the stretches of row y in the layer; true when the row crosses
+    // the visible grid between them.
+    template <typename Run> bool layerRuns(int y, Run run) const;
     void layerRow(int y, int x0, int x1);
     void faceRow(int y, int x0, int x1);
     void driveRows(int y0, int y1);
