@@ -8,7 +8,7 @@ namespace wave {
 
 WaterSetUp::WaterSetUp(int width, int height, float speed)
     : width(width), height(height), speed(std::size_t(width) * std::size_t(height), speed),
-      wall(std::size_t(width) * std::size_t(height), 0)
+      wall(std::size_t(width) * std::size_t(height), 0), stepsPerTick(stepsPerTickFor(speed))
 {
 }
 

@@ -51,7 +51,7 @@ struct WaterSetUp {
     std::vector<std::uint8_t> wall; // 1 for a hard wall cell
     std::vector<PointSource> points;
     std::vector<LineSource> lines;
-    int stepsPerTick = 1;
+    int stepsPerTick;      // at first what stepsPerTickFor gives for the one speed
     bool absorbing = true; // otherwise the edges reflect and nothing is lost
 
     void fillSpeed(const QRect &cells, float pixelsPerTick);

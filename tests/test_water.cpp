@@ -112,6 +112,10 @@ private slots:
     void pulseLeavesThroughTheEdges();
     void energyHoldsInAClosedTank_data();
     void energyHoldsInAClosedTank();
+    void unstableSetUpsAreRefused_data();
+    void unstableSetUpsAreRefused();
+    void colourMapBlendsTroughToCrest_data();
+    void colourMapBlendsTroughToCrest();
 };
 
 void WaterTest::wavelengthHoldsOutFromASource_data()
@@ -400,6 +404,62 @@ void WaterTest::energyHoldsInAClosedTank()
     }
     qInfo("energy drifts %.2e over 10,000 steps", worst);
     QVERIFY(worst < 1e-3);
+}
+
+void WaterTest::unstableSetUpsAreRefused_data()
+{
+    QTest::addColumn<float>("speed");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<double>("wavelength");
+    QTest::addColumn<QString>("why"); // a word of the reason; empty when it runs
+    QTest::newRow("half a cell a step runs") << 1.0f << 2 << 8.0 << QString();
+    QTest::newRow("a cell a step is unstable") << 1.0f << 1 << 8.0 << QString("stable");
+    QTest::newRow("fast water wants more steps") << 7.5f << 12 << 30.0 << QString("stable");
+    QTest::newRow("as many steps as stepsPerTickFor gives")
+        << 7.5f << stepsPerTickFor(7.5) << 30.0 << QString();
+    QTest::newRow("a wavelength under 3 pixels") << 1.0f << 2 << 2.5 << QString("shorter");
+}
+
+void WaterTest::unstableSetUpsAreRefused()
+{
+    QFETCH(float, speed);
+    QFETCH(int, steps);
+    QFETCH(double, wavelength);
+    QFETCH(QString, why);
+    WaterSetUp setUp(40, 30, speed);
+    setUp.stepsPerTick = steps;
+    PointSource source;
+    source.x = 20;
+    source.y = 15;
+    source.wavelength = wavelength;
+    setUp.points.push_back(source);
+    WaveSolver water;
+    const QString refused = water.apply(setUp);
+    QVERIFY2(why.isEmpty() ? refused.isEmpty() : refused.contains(why), qPrintable(refused));
+    QCOMPARE(water.width(), why.isEmpty() ? 40 : viewWidth); // a refusal keeps the old water
+}
+
+void WaterTest::colourMapBlendsTroughToCrest_data()
+{
+    QTest::addColumn<float>("u");
+    QTest::addColumn<QRgb>("colour");
+    const QRgb crest = qRgb(0, 20, 100), trough = qRgb(250, 250, 250);
+    QTest::newRow("crest") << 2.0f << crest;
+    QTest::newRow("beyond the crest") << 5.0f << crest;
+    QTest::newRow("trough") << -2.0f << trough;
+    QTest::newRow("still water half way") << 0.0f << qRgb(125, 135, 175);
+    QTest::newRow("a quarter up") << 1.0f << qRgb(63, 78, 138);
+}
+
+void WaterTest::colourMapBlendsTroughToCrest()
+{
+    QFETCH(float, u);
+    QFETCH(QRgb, colour);
+    const float cells[2] = {u, 0.0f};
+    QImage image;
+    drawWater(image, FieldView{cells, 2, 1, 2}, qRgb(0, 20, 100), qRgb(250, 250, 250), 2.0f);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QCOMPARE(QColor(image.pixel(0, 0)), QColor(colour));
 }
 
 QTEST_GUILESS_MAIN(WaterTest)
