@@ -57,7 +57,7 @@ void TInterference::buildPanels()
 
     sslit = new SlitPanel(*Panel1, state, Panel2);
     sslit->probt = [this](Canvas &canvas) {
-        probtClick(canvas, {state.anchorPoint, state.movingPoint, true});
+        probtClick(canvas, {state.anchorPoint, state.movingPoint, true, state.colours});
     };
     sslit->hide();
 

@@ -120,9 +120,10 @@ void TInterference::connectHuygens()
     };
     huygens->drawOverlay = [this](Canvas &canvas, bool ruler) {
         if (ruler)
-            rulerbtClick(canvas, {state.anchorPoint, state.rulerEnd, state.rulerAngle});
+            rulerbtClick(canvas,
+                         {state.anchorPoint, state.rulerEnd, state.rulerAngle, state.colours});
         else
-            probtClick(canvas, {state.anchorPoint, state.movingPoint, false});
+            probtClick(canvas, {state.anchorPoint, state.movingPoint, false, state.colours});
     };
 }
 

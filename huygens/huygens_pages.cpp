@@ -210,16 +210,16 @@ void HuygensPages::connectHandlers()
 
 WaveletRowParams HuygensPages::waveletRowParams() const
 {
-    return {numsourcessb->value(), pointsepsb->value(),  timerwavesb->value(),
-            wlwvfrsb->value(),     lrsb->value(),        numwvwfsb->value(),
-            waveletTime,           movingrb->isChecked()};
+    return {numsourcessb->value(), pointsepsb->value(),   timerwavesb->value(),
+            wlwvfrsb->value(),     lrsb->value(),         numwvwfsb->value(),
+            waveletTime,           movingrb->isChecked(), state_.colours};
 }
 
 WavefrontParams HuygensPages::wavefrontParams() const
 {
-    return {Speedsb->value(),  wlsb->value(),        wavefsb->value(),
-            anglesb->value(),  wavesb->value(),      frontTime,
-            pointsep->value(), refrarb->isChecked(), Showraycb->isChecked()};
+    return {Speedsb->value(),       wlsb->value(), wavefsb->value(),  anglesb->value(),
+            wavesb->value(),        frontTime,     pointsep->value(), refrarb->isChecked(),
+            Showraycb->isChecked(), state_.colours};
 }
 
 void HuygensPages::paintWaveletRow(Canvas &canvas) const

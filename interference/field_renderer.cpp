@@ -69,7 +69,7 @@ void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
         const bool solid = T < P ? evenRing : !evenRing;
         Pen &pen = canvas.pen();
         pen.style = solid ? PenStyle::Solid : PenStyle::Dot;
-        pen.colour = params.colourWaves && !solid ? colour::red : colour::black;
+        pen.colour = params.colourWaves && !solid ? params.colours.trough : params.colours.ink;
         canvas.arc(cx - r, cy - r, cx + r, cy + r, startX, rayY, endX, rayY);
     }
 }
@@ -80,23 +80,24 @@ void drawField(Canvas &canvas, const FieldParams &params)
 {
     const std::array<int, 3> lefts = markerLefts(params.n, params.S);
 
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    const Palette &colours = params.colours;
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, viewWidth + 2, viewHeight);
 
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ink, BrushStyle::Solid};
     const int top = params.markerTop - viewOffset;
     for (int k = 0; k < params.n; ++k) {
         const int left = lefts[k] - viewOffset;
         canvas.ellipse(left, top, left + 5, top + 5);
     }
 
-    canvas.pen().colour = colour::red;
+    canvas.pen().colour = colours.mark;
     drawOverlays(canvas, params, lefts);
 
     canvas.brush().style = BrushStyle::Clear;
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
     for (int k = 0; k < params.n; ++k)
         drawRings(canvas, params, lefts[k] - viewOffset + 2, params.P[k], params.T[k]);
 }
@@ -119,8 +120,9 @@ QString describeField(const FieldParams &params)
         text += QStringLiteral(", wavelengths ") + wavelengths.join(QStringLiteral(", ")) +
                 QStringLiteral(" and ") + last;
     }
-    text += params.colourWaves ? QStringLiteral(", crests solid, troughs dotted in red")
-                               : QStringLiteral(", crests solid, troughs dotted");
+    text += params.colourWaves
+                ? QStringLiteral(", crests solid, troughs dotted in ") + params.colours.troughName
+                : QStringLiteral(", crests solid, troughs dotted");
     if (params.bisector)
         text += QStringLiteral(", with the perpendicular bisector");
     if (params.distances)

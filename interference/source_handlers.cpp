@@ -87,6 +87,7 @@ FieldParams InterferencePanel::fieldParams() const
     params.distances = measurecb->isChecked();
     params.markerTop = view_.Center1->y();
     params.measurePoint = view_.dissh->pos();
+    params.colours = state_.colours;
     return params;
 }
 
@@ -117,8 +118,8 @@ void InterferencePanel::nodepathbtClick()
 
 NodePathParams InterferencePanel::nodePathParams() const
 {
-    return {view_.Center1->x(), view_.center2->x(), view_.Center1->y(), C1space->value(),
-            perc->value()};
+    return {view_.Center1->x(), view_.center2->x(), view_.Center1->y(),
+            C1space->value(),   perc->value(),      state_.colours};
 }
 
 void InterferencePanel::resetPhaseOffsets()

@@ -66,13 +66,20 @@ void drawFullPage(Canvas &canvas, PageSize page, const FullPageParams &params)
     const std::array<QPoint, 3> sources = fullPageSources(page, params.n, params.S);
     const int reach = fullPageReach(page);
     const int dot = trunc(2 * s);
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    const Palette &colours = params.colours;
+    // The paper is white already; another ground covers the whole page.
+    if (colours.ground != colour::white) {
+        canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+        canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
+        canvas.rectangle(0, 0, page.width + 1, page.height + 1);
+    }
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
     for (int k = 0; k < params.n; ++k) {
         const QPoint c = sources[k];
         const int P = params.P[k];
         const int T = params.T[k];
-        canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-        canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+        canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+        canvas.brush() = Brush{colours.ink, BrushStyle::Solid};
         canvas.ellipse(c.x() - dot, c.y() - dot, c.x() + dot, c.y() + dot);
         canvas.brush().style = BrushStyle::Clear;
         // A ring step below one device unit would never end; such a page is under 709 units wide.

@@ -66,7 +66,7 @@ void SlitPanel::connectHandlers()
 
 SlitParams SlitPanel::slitParams() const
 {
-    return SlitParams{pwavesb->value(), openingsb->value(), slitPhase};
+    return SlitParams{pwavesb->value(), openingsb->value(), slitPhase, state_.colours};
 }
 
 void SlitPanel::drawPicture(Canvas &canvas) const
