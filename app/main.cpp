@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
+#include "platform/display_settings.h"
 
 #include <QApplication>
 
@@ -8,6 +9,11 @@ int main(int argc, char *argv[])
     // The product is chosen by the name the program was started under, link or not.
     const QString programName = QString::fromLocal8Bit(argc > 0 ? argv[0] : "");
     QApplication::setApplicationName(QStringLiteral("Interference"));
+    // The large display is Qt's own scaling by a whole factor, fixed before the application
+    // starts; a scale the user set himself wins.
+    const int scale = wave::loadDisplaySettings().largeDisplay;
+    if (scale > 1 && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 

@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace wave {
 
 TInterference::TInterference(const QString &programName, Services services)
@@ -51,6 +53,7 @@ TInterference::TInterference(const QString &programName, Services services)
     connect(sslit->lihtbt, &QPushButton::clicked, this, &TInterference::lihtbtClick);
     connectOutput();
     connectExport();
+    buildDisplayMenu();
 }
 
 void TInterference::FormCreate()
@@ -73,9 +76,12 @@ void TInterference::resizeEvent(QResizeEvent *event)
 
 void TInterference::FormResize()
 {
-    if (const QScreen *screen = this->screen()) {
+    const QScreen *screen = this->screen();
+    if (screen && !isFullScreen()) {
+        // A window zoomed beyond the screen keeps its menu bar on it.
         const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+        move(std::max((area.width() - width()) / 2, 0),
+             std::max((area.height() - height()) / 2, 0));
     }
     const QWidget *client = centralWidget();
     interpl->move((width() - interpl->width()) / 2, (client->height() - interpl->height()) / 2);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/display_settings.h"
 #include "platform/product.h"
 #include "platform/services.h"
 #include "view/pointer.h"
@@ -66,8 +67,18 @@ public:
     HelpWindow *helpWindow;
     QMenu *printtry;
     QAction *Print3, *Copy3;
+    // How the pictures are shown in front of a class.
+    QMenu *Display1, *Colours1;
+    QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *FullScreen1, *LargeDisplay1;
+    QAction *ColoursStandard1, *ColoursSafe1, *ColoursDark1;
 
     Product product() const { return product_; }
+    int zoom() const { return zoom_; }
+    // Every picture of the program at this zoom, 1 to 4; the window grows with it.
+    void setZoom(int zoom);
+    void setColours(PaletteKind kind);
+    void FullScreen1Click(bool on);
+    void LargeDisplay1Click(bool on);
 
     void FormActivate();
     void FormDeactivate();
@@ -116,12 +127,16 @@ private:
 
     void buildPanels();
     void buildMenus();
+    void buildDisplayMenu();
+    void redrawProduct();
     void FormCreate();
     void FormResize();
 
     QString programName_;
     Services services_;
     Product product_ = Product::Interference;
+    DisplaySettings display_;
+    int zoom_ = 1;
     // The wavefront page's " Angle" choice: checked in the layout, unchecked by every
     // deactivation; in the single-slit product it makes releases fix the protractor's points.
 };

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace wave {
 
@@ -61,6 +62,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     }
 
     QFrame *lower = panel(this, "lowerpl", QColor(169, 150, 109), {0, 266, 425, 181});
+    lower_ = lower;
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPixelSize(13);
     panelFont.setBold(true);
@@ -173,6 +175,26 @@ void TProfrm::FormActivate()
     plotbt();
 }
 
+void TProfrm::setZoom(int zoom)
+{
+    proim->setZoom(zoom);
+    const QSize grown(practiceWidth * (zoom - 1), practiceHeight * (zoom - 1));
+    lower_->move(grown.width() / 2, 266 + grown.height());
+    setFixedSize(QSize(425, 447) + grown);
+    placeHandles();
+}
+
+void TProfrm::setColours(const Palette &colours)
+{
+    colours_ = colours;
+    const QColor ink = QColor::fromRgb(colours.ink);
+    csh->setColours(QColor::fromRgb(colours.mark), QColor());
+    msh->setColours(ink, QColor());
+    lsh->setColours(ink, QColor::fromRgb(colours.ground));
+    dsh->setColours(ink, ink);
+    plotbt();
+}
+
 void TProfrm::practicenbChange(int page)
 {
     page_ = page;
@@ -202,11 +224,11 @@ void TProfrm::nextbtClick()
 void TProfrm::plotbt()
 {
     if (page_ == 0)
-        plotAngleTask(canvas_, angle_);
+        plotAngleTask(canvas_, angle_, colours_);
     else if (page_ == 1)
-        plotRulerTask(canvas_, ruler_, measuring_);
+        plotRulerTask(canvas_, ruler_, measuring_, colours_);
     else
-        plotRays(canvas_, lesson_, handles_);
+        plotRays(canvas_, lesson_, handles_, colours_);
     describeForReaders(proim, description());
     proim->update();
 }
@@ -255,7 +277,7 @@ void TProfrm::proimMouseMove(int X, int Y)
     hintlb->clear();
     const QPoint at(X, Y);
     if (page_ == 0) {
-        const ReadingCaptions captions = protractorMove(canvas_, measuring_, angle_, at);
+        const ReadingCaptions captions = protractorMove(canvas_, measuring_, angle_, at, colours_);
         if (captions.Ang1rb)
             Ang1rb->setText(*captions.Ang1rb);
         if (captions.ang2rb)
@@ -285,7 +307,7 @@ void TProfrm::placeHandles()
     const std::array<QPoint, 4> at{handles_.csh, handles_.msh, handles_.lsh, handles_.dsh};
     const std::array<ShapeLayer *, 4> shapes = handleShapes();
     for (std::size_t i = 0; i < shapes.size(); ++i)
-        shapes[i]->move(at[i] - QPoint(2, 2));
+        shapes[i]->move(at[i] * proim->zoom() - QPoint(2, 2));
 }
 
 void TProfrm::handleMouseMove(Handle handle, QPoint at)
@@ -315,8 +337,12 @@ bool TProfrm::eventFilter(QObject *watched, QEvent *event)
         handledrag_ = false;
         return true;
     case QEvent::MouseMove: {
-        const QPoint at =
+        // In picture pixels: the whole block of a zoomed pixel is that pixel.
+        const QPoint shown =
             (*found)->mapToParent(static_cast<QMouseEvent *>(event)->position().toPoint());
+        const int zoom = proim->zoom();
+        const QPoint at(int(std::floor(double(shown.x()) / zoom)),
+                        int(std::floor(double(shown.y()) / zoom)));
         handleMouseMove(Handle(found - shapes.begin()), at);
         return true;
     }

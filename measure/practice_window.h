@@ -12,6 +12,7 @@
 #include <functional>
 
 class QAction;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -61,6 +62,9 @@ public:
     int exec() override;
     // The opening: the protractor page with its click steps from the start.
     void FormActivate();
+    // The picture zoom times as large, the controls below it; and its colours.
+    void setZoom(int zoom);
+    void setColours(const Palette &colours);
 
     const Measuring &measuring() const { return measuring_; }
     const AngleTask &angleTask() const { return angle_; }
@@ -105,6 +109,8 @@ private:
     RayLesson lesson_;
     Handles handles_;
     bool handledrag_ = false;
+    Palette colours_;
+    QFrame *lower_;
 };
 
 } // namespace wave

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace wave {
 
@@ -108,6 +109,20 @@ ImageView::ImageView(int width, int height, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ShapeLayer::setColours(QColor pen, QColor fill)
+{
+    pen_ = pen;
+    fill_ = fill;
+    update();
+}
+
+void ImageView::setZoom(int zoom)
+{
+    zoom_ = std::max(zoom, 1);
+    setFixedSize(image_.size() * zoom_);
+    update();
+}
+
 void ImageView::enableKeyboardPointer()
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -119,34 +134,47 @@ void ImageView::paintEvent(QPaintEvent *)
     // Every picture pixel becomes a block of whole device pixels; a filter would blur the
     // one-pixel lines and dots the pictures are made of.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
+    painter.drawImage(QRect(QPoint(0, 0), image_.size() * zoom_), image_);
     if (keyboardDriven_ && hasFocus()) {
+        // The cross stays one screen pixel thin, centred on the picture pixel's block.
+        const QPoint centre = keyPoint_ * zoom_ + QPoint(zoom_ / 2, zoom_ / 2);
         // Drawn over the picture, never into it, so prints and copies stay clean.
         painter.setPen(QColor(255, 0, 255));
-        painter.drawLine(keyPoint_ - QPoint(6, 0), keyPoint_ - QPoint(2, 0));
-        painter.drawLine(keyPoint_ + QPoint(2, 0), keyPoint_ + QPoint(6, 0));
-        painter.drawLine(keyPoint_ - QPoint(0, 6), keyPoint_ - QPoint(0, 2));
-        painter.drawLine(keyPoint_ + QPoint(0, 2), keyPoint_ + QPoint(0, 6));
+        painter.drawLine(centre - QPoint(6, 0), centre - QPoint(2, 0));
+        painter.drawLine(centre + QPoint(2, 0), centre + QPoint(6, 0));
+        painter.drawLine(centre - QPoint(0, 6), centre - QPoint(0, 2));
+        painter.drawLine(centre + QPoint(0, 2), centre + QPoint(0, 6));
     }
+}
+
+QMouseEvent ImageView::inPicture(const QMouseEvent *event) const
+{
+    const QPoint at = event->position().toPoint();
+    const QPointF local(std::floor(double(at.x()) / zoom_), std::floor(double(at.y()) / zoom_));
+    return QMouseEvent(event->type(), local, event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers());
 }
 
 void ImageView::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(event);
+    QMouseEvent at = inPicture(event);
+    emit pressed(&at);
 }
 void ImageView::mouseMoveEvent(QMouseEvent *event)
 {
     // The keyboard goes on from wherever the mouse left the point.
-    keyPoint_ = event->position().toPoint();
+    QMouseEvent at = inPicture(event);
+    keyPoint_ = at.position().toPoint();
     if (keyboardDriven_) {
         keyboardDriven_ = false;
         update();
     }
-    emit moved(event);
+    emit moved(&at);
 }
 void ImageView::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(event);
+    QMouseEvent at = inPicture(event);
+    emit released(&at);
 }
 
 void ImageView::keyPressEvent(QKeyEvent *event)
@@ -179,7 +207,8 @@ void ImageView::keyPressEvent(QKeyEvent *event)
         return;
     }
     keyboardDriven_ = true;
-    keyPoint_ = QPoint(std::clamp(to.x(), 0, width() - 1), std::clamp(to.y(), 0, height() - 1));
+    keyPoint_ = QPoint(std::clamp(to.x(), 0, image_.width() - 1),
+                       std::clamp(to.y(), 0, image_.height() - 1));
     emitMouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
     update();
 }
@@ -202,7 +231,8 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
 {
     // The same events the mouse would send at the point, so one handler serves both.
     const QPointF local(keyPoint_);
-    QMouseEvent event(type, local, mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, local, mapToGlobal(QPointF(keyPoint_ * zoom_)), button, buttons,
+                      Qt::NoModifier);
     if (type == QEvent::MouseButtonPress)
         emit pressed(&event);
     else if (type == QEvent::MouseButtonRelease)

@@ -57,6 +57,7 @@ class ShapeLayer : public QWidget {
 public:
     enum class Kind { Circle, Rectangle };
     ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent);
+    void setColours(QColor pen, QColor fill);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -82,6 +83,11 @@ public:
     void enableKeyboardPointer();
     QPoint keyboardPoint() const { return keyPoint_; }
 
+    // Shows every picture pixel as a zoom x zoom block; the pointer's events arrive in
+    // picture pixels whatever the zoom.
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
+
 signals:
     void pressed(QMouseEvent *event);
     void moved(QMouseEvent *event);
@@ -98,8 +104,11 @@ protected:
 
 private:
     void emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons);
+    // The event at the picture pixel under the pointer.
+    QMouseEvent inPicture(const QMouseEvent *event) const;
 
     QImage image_;
+    int zoom_ = 1;
     QPoint keyPoint_;
     bool keyboardDriven_ = false;
 };

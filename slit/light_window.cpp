@@ -46,6 +46,7 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(791, 219);
+    client_ = client;
     paintBackground(client, windowColour);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -226,6 +227,28 @@ void Tpattfrm::FormShow()
     selectSilently(Expcb, 0);
     singleslitrb->setFocus();
     dataloaded = false;
+}
+
+void Tpattfrm::setZoom(int zoom)
+{
+    const QSize before(patternWidth * (zoom_ - 1), patternHeight * (zoom_ - 1));
+    zoom_ = zoom;
+    const QSize grown(patternWidth * (zoom - 1), patternHeight * (zoom - 1));
+    outim->setZoom(zoom);
+    Panel1->resize(QSize(785, 97) + grown);
+    // The controls below the picture move down with its bottom edge.
+    const int down = grown.height() - before.height();
+    for (QWidget *control : client_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control != Panel1 && control != Savegb)
+            control->move(control->x(), control->y() + down);
+    client_->setFixedSize(QSize(791, 219) + grown);
+}
+
+void Tpattfrm::setColours(const Palette &colours)
+{
+    colours_ = colours;
+    if (rulerShown_)
+        probt();
 }
 
 void Tpattfrm::selectDoubleSlit()

@@ -47,7 +47,7 @@ void Tpattfrm::outbt()
 
 void Tpattfrm::probt()
 {
-    drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked());
+    drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked(), colours_.mark);
     rulerShown_ = true;
     outim->update();
 }

@@ -77,12 +77,29 @@ WaveView::WaveView(QWidget *parent)
         hidden->hide();
 }
 
+void WaveView::setZoom(int zoom)
+{
+    for (ImageView *image : {water, mim1, mim2})
+        image->setZoom(zoom);
+    setFixedSize(water->size() + QSize(2 * viewOffset, 2 * viewOffset));
+}
+
+void WaveView::setColours(const Palette &colours)
+{
+    const QColor ink = QColor::fromRgb(colours.ink);
+    for (ShapeLayer *marker : markers())
+        marker->setColours(ink, ink);
+    dissh->setColours(QColor::fromRgb(colours.mark), QColor());
+    copyshape->setColours(ink, QColor());
+    screenpos->setColours(ink, ink);
+}
+
 void WaveView::paintEvent(QPaintEvent *)
 {
     // Navy frame with a lowered bevel of 5 pixels around the view.
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0, 0, 128));
-    const QRect outer(viewOffset - 5, viewOffset - 5, viewWidth + 10, viewHeight + 10);
+    const QRect outer(viewOffset - 5, viewOffset - 5, water->width() + 10, water->height() + 10);
     for (int i = 0; i < 5; ++i) {
         const QRect ring = outer.adjusted(i, i, -i - 1, -i - 1);
         painter.setPen(QColor(0, 0, 64));

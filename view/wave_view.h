@@ -3,6 +3,7 @@
 
 #include "platform/bitmap_canvas.h"
 #include "platform/controls.h"
+#include "platform/palette.h"
 
 #include <QFrame>
 
@@ -36,6 +37,11 @@ public:
     Canvas &canvas() { return canvas_; }
     // The drawing surfaces of the detail map's two buffers, `mim1` and `mim2`.
     Canvas &mapCanvas(bool first) { return first ? mim1Canvas_ : mim2Canvas_; }
+
+    // Shows the picture zoom times as large inside a frame that keeps its border.
+    void setZoom(int zoom);
+    // The markers and frames over the picture in the palette's ink and mark colours.
+    void setColours(const Palette &colours);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
