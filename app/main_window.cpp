@@ -77,7 +77,7 @@ void TInterference::resizeEvent(QResizeEvent *event)
 void TInterference::FormResize()
 {
     const QScreen *screen = this->screen();
-    if (screen && !isFullScreen()) {
+    if (screen && !fullScreen_) {
         // A window zoomed beyond the screen keeps its menu bar on it.
         const QRect area = screen->geometry();
         move(std::max((area.width() - width()) / 2, 0),

@@ -137,6 +137,7 @@ private:
     Product product_ = Product::Interference;
     DisplaySettings display_;
     int zoom_ = 1;
+    bool fullScreen_ = false;
     // The wavefront page's " Angle" choice: checked in the layout, unchecked by every
     // deactivation; in the single-slit product it makes releases fix the protractor's points.
 };

@@ -99,10 +99,9 @@ void TInterference::buildDisplayMenu()
 void TInterference::setZoom(int zoom)
 {
     // In full screen the zoom stays within what the screen holds.
-    const int most =
-        isFullScreen() && screen()
-            ? fittingZoom(windowSize, QSize(viewWidth, viewHeight), screen()->geometry().size())
-            : largestZoom;
+    const int most = fullScreen_ && screen() ? fittingZoom(windowSize, QSize(viewWidth, viewHeight),
+                                                           screen()->geometry().size())
+                                             : largestZoom;
     zoom_ = std::clamp(zoom, 1, most);
     Panel1->setZoom(zoom_);
     const QSize grown(viewWidth * (zoom_ - 1), viewHeight * (zoom_ - 1));
@@ -113,7 +112,7 @@ void TInterference::setZoom(int zoom)
     pattfrm->setZoom(zoom_);
     ZoomIn1->setEnabled(zoom_ < most);
     ZoomOut1->setEnabled(zoom_ > 1);
-    if (!isFullScreen()) {
+    if (!fullScreen_) {
         setFixedSize(windowSize + grown);
         display_.zoom = zoom_;
         saveDisplaySettings(display_);
@@ -123,10 +122,14 @@ void TInterference::setZoom(int zoom)
 
 void TInterference::FullScreen1Click(bool on)
 {
+    fullScreen_ = on;
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
+        // Without a window manager to do it, the window fills the screen itself.
+        if (screen())
+            setGeometry(screen()->geometry());
         setZoom(largestZoom);
         return;
     }
