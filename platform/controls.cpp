@@ -87,18 +87,32 @@ ShapeLayer::ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle
 {
 }
 
+void ShapeLayer::setDrawnByPicture(bool drawn)
+{
+    drawnByPicture_ = drawn;
+    update();
+}
+
 void ShapeLayer::paintEvent(QPaintEvent *)
 {
+    if (drawnByPicture_)
+        return;
     QPainter painter(this);
-    painter.setPen(QPen(pen_, 1, penStyle_));
+    paintShape(painter, rect().adjusted(0, 0, -1, -1), 1);
+}
+
+void ShapeLayer::paintShape(QPainter &painter, const QRect &box, int penWidth) const
+{
+    painter.save();
+    painter.setPen(QPen(pen_, penWidth, penStyle_));
     painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
-    const QRect box = rect().adjusted(0, 0, -1, -1);
     if (kind_ == Kind::Circle) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.drawEllipse(box);
     } else {
         painter.drawRect(box);
     }
+    painter.restore();
 }
 
 ImageView::ImageView(int width, int height, QWidget *parent)
@@ -135,6 +149,8 @@ void ImageView::paintEvent(QPaintEvent *)
     // one-pixel lines and dots the pictures are made of.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(QPoint(0, 0), image_.size() * zoom_), image_);
+    if (overlay)
+        overlay(painter);
     if (keyboardDriven_ && hasFocus()) {
         // The cross stays one screen pixel thin, centred on the picture pixel's block.
         const QPoint centre = keyPoint_ * zoom_ + QPoint(zoom_ / 2, zoom_ / 2);

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QPainter;
 class QCheckBox;
 class QRadioButton;
 class QStackedWidget;
@@ -58,11 +59,16 @@ public:
     enum class Kind { Circle, Rectangle };
     ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent);
     void setColours(QColor pen, QColor fill);
+    // Draws the shape into the box with a pen of that width.
+    void paintShape(QPainter &painter, const QRect &box, int penWidth) const;
+    // Over a zoomed picture the picture draws the shape, enlarged, and the layer nothing.
+    void setDrawnByPicture(bool drawn);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool drawnByPicture_ = false;
     Kind kind_;
     QColor pen_;
     QColor fill_;
@@ -87,6 +93,8 @@ public:
     // picture pixels whatever the zoom.
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
+    // Drawn over the picture after it, in the widget's own pixels.
+    std::function<void(QPainter &)> overlay;
 
 signals:
     void pressed(QMouseEvent *event);

@@ -75,12 +75,45 @@ WaveView::WaveView(QWidget *parent)
     for (QWidget *hidden : std::initializer_list<QWidget *>{mim2, center3, dissh, copyshape, Image1,
                                                             mim1, screenpos, movescreen})
         hidden->hide();
+    // The shapes keep their places in the picture's own pixels, where the handlers read them;
+    // over a zoomed picture the picture draws them enlarged.
+    water->overlay = [this](QPainter &painter) { drawZoomedShapes(painter); };
+    for (ShapeLayer *shape : shapes())
+        shape->installEventFilter(this);
+}
+
+void WaveView::drawZoomedShapes(QPainter &painter) const
+{
+    const int zoom = water->zoom();
+    if (zoom == 1)
+        return;
+    for (const ShapeLayer *shape : shapes()) {
+        if (shape->isHidden())
+            continue;
+        const QRect place = shape->geometry();
+        const QRect box((place.x() - viewOffset) * zoom, (place.y() - viewOffset) * zoom,
+                        place.width() * zoom, place.height() * zoom);
+        shape->paintShape(painter, box.adjusted(0, 0, -1, -1), zoom);
+    }
+}
+
+bool WaveView::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (water->zoom() > 1 && (type == QEvent::Move || type == QEvent::Resize ||
+                              type == QEvent::Show || type == QEvent::Hide))
+        water->update();
+    return QFrame::eventFilter(watched, event);
 }
 
 void WaveView::setZoom(int zoom)
 {
     for (ImageView *image : {water, mim1, mim2})
         image->setZoom(zoom);
+    for (ShapeLayer *shape : shapes())
+        shape->setDrawnByPicture(zoom > 1);
+    // The band's bar runs along the whole height of the zoomed picture.
+    movescreen->setGeometry(viewOffset + 692 * zoom, viewOffset + 2 * zoom, 17, 251 * zoom);
     setFixedSize(water->size() + QSize(2 * viewOffset, 2 * viewOffset));
 }
 

@@ -45,8 +45,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::array<ShapeLayer *, 6> shapes() const
+    {
+        return {Center1, center2, center3, dissh, copyshape, screenpos};
+    }
+    void drawZoomedShapes(QPainter &painter) const;
+
     BitmapCanvas canvas_;
     BitmapCanvas mim1Canvas_;
     BitmapCanvas mim2Canvas_;
