@@ -137,6 +137,13 @@ void ImageView::setZoom(int zoom)
     update();
 }
 
+void ImageView::setDrawnByPicture(bool drawn)
+{
+    drawnByPicture_ = drawn;
+    setAttribute(Qt::WA_OpaquePaintEvent, !drawn);
+    update();
+}
+
 void ImageView::enableKeyboardPointer()
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -144,6 +151,8 @@ void ImageView::enableKeyboardPointer()
 
 void ImageView::paintEvent(QPaintEvent *)
 {
+    if (drawnByPicture_)
+        return;
     QPainter painter(this);
     // Every picture pixel becomes a block of whole device pixels; a filter would blur the
     // one-pixel lines and dots the pictures are made of.

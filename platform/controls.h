@@ -95,6 +95,8 @@ public:
     int zoom() const { return zoom_; }
     // Drawn over the picture after it, in the widget's own pixels.
     std::function<void(QPainter &)> overlay;
+    // A layer over a zoomed picture that the picture below draws, enlarged, instead.
+    void setDrawnByPicture(bool drawn);
 
 signals:
     void pressed(QMouseEvent *event);
@@ -117,6 +119,7 @@ private:
 
     QImage image_;
     int zoom_ = 1;
+    bool drawnByPicture_ = false;
     QPoint keyPoint_;
     bool keyboardDriven_ = false;
 };

@@ -80,6 +80,8 @@ WaveView::WaveView(QWidget *parent)
     water->overlay = [this](QPainter &painter) { drawZoomedShapes(painter); };
     for (ShapeLayer *shape : shapes())
         shape->installEventFilter(this);
+    for (ImageView *map : {mim1, mim2})
+        map->installEventFilter(this);
 }
 
 void WaveView::drawZoomedShapes(QPainter &painter) const
@@ -87,14 +89,23 @@ void WaveView::drawZoomedShapes(QPainter &painter) const
     const int zoom = water->zoom();
     if (zoom == 1)
         return;
+    // Bottom to top, as the layers lie.
+    if (!mim2->isHidden())
+        painter.drawImage(zoomed(mim2), mim2->image());
     for (const ShapeLayer *shape : shapes()) {
-        if (shape->isHidden())
-            continue;
-        const QRect place = shape->geometry();
-        const QRect box((place.x() - viewOffset) * zoom, (place.y() - viewOffset) * zoom,
-                        place.width() * zoom, place.height() * zoom);
-        shape->paintShape(painter, box.adjusted(0, 0, -1, -1), zoom);
+        if (shape == screenpos && !mim1->isHidden())
+            painter.drawImage(zoomed(mim1), mim1->image());
+        if (!shape->isHidden())
+            shape->paintShape(painter, zoomed(shape).adjusted(0, 0, -1, -1), zoom);
     }
+}
+
+QRect WaveView::zoomed(const QWidget *layer) const
+{
+    const int zoom = water->zoom();
+    const QRect place = layer->geometry();
+    return QRect((place.x() - viewOffset) * zoom, (place.y() - viewOffset) * zoom,
+                 place.width() * zoom, place.height() * zoom);
 }
 
 bool WaveView::eventFilter(QObject *watched, QEvent *event)
@@ -108,10 +119,11 @@ bool WaveView::eventFilter(QObject *watched, QEvent *event)
 
 void WaveView::setZoom(int zoom)
 {
-    for (ImageView *image : {water, mim1, mim2})
-        image->setZoom(zoom);
+    water->setZoom(zoom);
     for (ShapeLayer *shape : shapes())
         shape->setDrawnByPicture(zoom > 1);
+    for (ImageView *map : {mim1, mim2})
+        map->setDrawnByPicture(zoom > 1);
     // The band's bar runs along the whole height of the zoomed picture.
     movescreen->setGeometry(viewOffset + 692 * zoom, viewOffset + 2 * zoom, 17, 251 * zoom);
     setFixedSize(water->size() + QSize(2 * viewOffset, 2 * viewOffset));

@@ -52,6 +52,8 @@ private:
     {
         return {Center1, center2, center3, dissh, copyshape, screenpos};
     }
+    // The frame rectangle of a layer, in the zoomed picture's own pixels.
+    QRect zoomed(const QWidget *layer) const;
     void drawZoomedShapes(QPainter &painter) const;
 
     BitmapCanvas canvas_;
