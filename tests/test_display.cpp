@@ -94,6 +94,8 @@ private slots:
     void zoomedClicksMeasureTheSamePixel();
     void fullScreenPicksTheLargestFittingZoom_data();
     void fullScreenPicksTheLargestFittingZoom();
+    void largeDisplayPicksAWholeFactorThatFits_data();
+    void largeDisplayPicksAWholeFactorThatFits();
     void choicesSurviveARestart();
 };
 
@@ -212,6 +214,24 @@ void DisplayTest::fullScreenPicksTheLargestFittingZoom()
     QFETCH(QSize, screen);
     QFETCH(int, zoom);
     QCOMPARE(fittingZoom(QSize(800, 600), QSize(viewWidth, viewHeight), screen), zoom);
+}
+
+void DisplayTest::largeDisplayPicksAWholeFactorThatFits_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("factor");
+    // The window with a title bar of 40 pixels, beside a panel that takes 40 of the screen.
+    QTest::newRow("1920 x 1080: none") << QSize(1920, 1040) << 1;
+    QTest::newRow("2560 x 1440") << QSize(2560, 1400) << 2;
+    QTest::newRow("3840 x 2160") << QSize(3840, 2120) << 3;
+    QTest::newRow("a smaller screen") << QSize(640, 480) << 1;
+}
+
+void DisplayTest::largeDisplayPicksAWholeFactorThatFits()
+{
+    QFETCH(QSize, available);
+    QFETCH(int, factor);
+    QCOMPARE(largeDisplayFactor(QSize(800, 640), available), factor);
 }
 
 void DisplayTest::choicesSurviveARestart()
