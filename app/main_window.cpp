@@ -6,6 +6,7 @@
 #include "measure/practice_window.h"
 #include "output/user_name_dialog.h"
 #include "platform/about.h"
+#include "platform/focus_links.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -31,6 +32,7 @@ TInterference::TInterference(const QString &programName, Services services)
       programName_(programName), services_(services)
 {
     setObjectName(QStringLiteral("Interference"));
+    dropStaleFocusLinks();
     setWindowTitle(QStringLiteral("Interference"));
     QFont systemFont = font();
     systemFont.setPixelSize(13);
