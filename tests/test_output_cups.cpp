@@ -44,6 +44,7 @@ private slots:
     void cleanupTestCase();
     void everyProductPrintsToTheQueue_data();
     void everyProductPrintsToTheQueue();
+    void anInstancePrintsToItsQueue();
     void refusedJobsAreReported_data();
     void refusedJobsAreReported();
     void noPrinterIsReported_data();
@@ -116,6 +117,9 @@ void OutputCupsTest::initTestCase()
     run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("wavedeny"),
                                     QStringLiteral("-u"), QStringLiteral("allow:nobody")});
     run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("wavepdf")});
+    // an instance of the queue, kept in the test's own lpoptions
+    run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), QStringLiteral("wavepdf/draft"),
+                                      QStringLiteral("-o"), QStringLiteral("page-border=single")});
     QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains("wavepdf"));
     since_ = QDateTime::currentDateTime().addSecs(-1);
 }
@@ -206,6 +210,23 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     }
 }
 
+// An instance of a queue is a printer of its own: the page goes to its queue.
+void OutputCupsTest::anInstancePrintsToItsQueue()
+{
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
+    ScriptedRandom random;
+    QtPrinter printer;
+    printer.device().setPrinterName(QStringLiteral("wavepdf/draft"));
+    QCOMPARE(printer.device().printerName(), QStringLiteral("wavepdf/draft"));
+    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    window.FormActivate();
+    window.print2->trigger();
+    QVERIFY2(dialogs.shown.empty(), dialogs.shown.empty() ? "" : qPrintable(dialogs.shown[0].text));
+    QVERIFY(!nextPdf().isEmpty());
+}
+
 // A queue told to reject jobs is refused before the page is drawn; a queue that takes the
 // job's request but denies it is caught from the service's answer after Qt sent the page.
 // Either way the student is told, and nothing reaches the queue.
@@ -217,21 +238,25 @@ void OutputCupsTest::refusedJobsAreReported_data()
                                << "does not take jobs for the printer \"wavepdf\"";
     QTest::newRow("denied") << "wavedeny"
                             << "refused the page for the printer \"wavedeny\"";
+    QTest::newRow("rejecting, an instance")
+        << "wavepdf/draft"
+        << "does not take jobs for the printer \"wavepdf/draft\"";
 }
 
 void OutputCupsTest::refusedJobsAreReported()
 {
     QFETCH(QString, queue);
     QFETCH(QString, said);
-    const bool rejecting = queue == QStringLiteral("wavepdf");
+    const QString base = queue.section(QLatin1Char('/'), 0, 0);
+    const bool rejecting = base == QStringLiteral("wavepdf");
     const auto jobs = [&] {
         return run(QStringLiteral("lpstat"),
-                   {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue})
+                   {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), base})
             .count(QLatin1Char('\n'));
     };
     const qsizetype before = jobs();
     if (rejecting)
-        run(QStringLiteral("cupsreject"), {queue});
+        run(QStringLiteral("cupsreject"), {base});
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
@@ -242,7 +267,7 @@ void OutputCupsTest::refusedJobsAreReported()
     window.FormActivate();
     window.print2->trigger();
     if (rejecting)
-        run(QStringLiteral("cupsaccept"), {queue});
+        run(QStringLiteral("cupsaccept"), {base});
     QCOMPARE(dialogs.shown.size(), 1u);
     QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
     QVERIFY2(dialogs.shown[0].text.contains(said), qPrintable(dialogs.shown[0].text));
