@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
+#include "platform/readers.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Interference"));
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    wave::installReaderInterfaces();
 
     wave::Program program(programName);
     program.start();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/desktop.h"
 #include "app/main_window.h"
 
 namespace wave {
@@ -14,14 +15,17 @@ struct Program {
     QtRandom random;
     QtPrinter printer;
     TInterference window;
+    Product product;
 
     explicit Program(const QString &programName)
-        : window(programName, {dialogs, files, clipboard, random, printer})
+        : window(programName, {dialogs, files, clipboard, random, printer}),
+          product(productFromProgramName(programName))
     {
     }
 
     void start()
     {
+        presentToDesktop(product, window);
         window.show();
         window.FormActivate();
     }

@@ -30,8 +30,10 @@ QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixma
     button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setShortcut(shortcut);
-    button->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
-                       QStringLiteral(")"));
+    // The tip is also the button's description for readers: the caption without its mark
+    // for the underlined letter.
+    button->setToolTip(QString(text).remove(QLatin1Char('&')) + QStringLiteral(" (") +
+                       shortcut.toString(QKeySequence::NativeText) + QStringLiteral(")"));
     return button;
 }
 

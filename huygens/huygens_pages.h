@@ -94,6 +94,8 @@ private:
     void buildWaveletPage(QWidget *page);
     void buildWavefrontPage(QWidget *page);
     void connectHandlers();
+    // Values and names for screen readers that the controls do not carry.
+    void tellReaders();
     void paintWaveletRow(Canvas &canvas) const;
     void paintWavefronts(Canvas &canvas) const;
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace wave {
 
@@ -129,6 +130,25 @@ QString describeField(const FieldParams &params)
     if (params.distances)
         text += QStringLiteral(", with the distances from the sources to the measure point");
     return text;
+}
+
+QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &amplitudes)
+{
+    QString text;
+    if (phaseShift != 0)
+        text += QStringLiteral(", phase shift %1 degrees").arg(phaseShift);
+    const int count = std::clamp(n, 1, 3);
+    const auto shown = amplitudes.begin() + count;
+    if (std::all_of(amplitudes.begin(), shown, [](int a) { return a == 10; }))
+        return text;
+    QStringList values;
+    std::transform(amplitudes.begin(), shown, std::back_inserter(values),
+                   [](int a) { return QString::number(a); });
+    if (count == 1)
+        return text + QStringLiteral(", amplitude ") + values.first();
+    const QString last = values.takeLast();
+    return text + QStringLiteral(", amplitudes ") + values.join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + last;
 }
 
 } // namespace wave

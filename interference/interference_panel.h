@@ -125,6 +125,10 @@ private:
     void buildAnimationPage(QWidget *page);
     void buildMeasurementsPage(QWidget *page);
     void connectHandlers();
+    // Names, values and relations for screen readers that the controls do not carry.
+    void tellReaders();
+    // Tells readers what the wave view shows and what it does not show of the sources.
+    void describeView(const FieldParams &params);
     void resetPhaseOffsets();
 
     WaveView &view_;

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include <array>
 #include <functional>
 
@@ -93,6 +95,8 @@ private:
     void resetbt();
     void placeHandles();
     void handleMouseMove(Handle handle, QPoint at);
+    // The handle whose shape covers the picture point, if any.
+    std::optional<Handle> handleAt(QPoint at) const;
     std::array<ShapeLayer *, 4> handleShapes() const { return {csh, msh, lsh, dsh}; }
 
     BitmapCanvas canvas_;
@@ -105,6 +109,9 @@ private:
     RayLesson lesson_;
     Handles handles_;
     bool handledrag_ = false;
+    // A handle the keyboard took hold of on the picture, and where the handles were then.
+    std::optional<Handle> keyHeld_;
+    Handles heldFrom_;
 };
 
 } // namespace wave

@@ -65,4 +65,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its window system plugins at run time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_POST_BUILD_SCRIPTS ${packaging}/installed_size.cmake)
 include(CPack)

@@ -28,4 +28,17 @@ ProductInfo productInfo(Product product)
     return {Product::SingleSlit, QStringLiteral("Sorvelle"), QStringLiteral("Sorvelle"), 8000};
 }
 
+QString desktopId(Product product)
+{
+    switch (product) {
+    case Product::Huygens:
+        return QStringLiteral("org.wavelab.Pelvane");
+    case Product::Interference:
+        return QStringLiteral("org.wavelab.Rundique");
+    case Product::SingleSlit:
+        break;
+    }
+    return QStringLiteral("org.wavelab.Sorvelle");
+}
+
 } // namespace wave

@@ -19,5 +19,7 @@ struct ProductInfo {
 // case-sensitively; a name without ".exe" counts as with it.
 Product productFromProgramName(const QString &programName);
 ProductInfo productInfo(Product product);
+// The name of the product's desktop entry (without ".desktop") and of its icons.
+QString desktopId(Product product);
 
 } // namespace wave

@@ -39,6 +39,13 @@ for library in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugi
     grep -q "\b$library\b" <<< "$depends" || fail "no dependency on $library: $depends"
 done
 
+# What the package says it takes, against what it unpacks to (dpkg counts whole KiB).
+claimed=$(dpkg-deb -f "$deb" Installed-Size)
+dpkg-deb -x "$deb" "$out/tree"
+unpacked=$(du -sk --apparent-size "$out/tree" | cut -f1)
+[ "$claimed" -ge $((unpacked * 9 / 10)) ] && [ "$claimed" -le $((unpacked * 11 / 10)) ] \
+    || fail "the package claims $claimed KiB installed but unpacks to $unpacked KiB"
+
 if ! report=$(lintian --fail-on error "$deb" 2>&1); then
     fail "lintian reports errors: $report"
 fi

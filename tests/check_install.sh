@@ -34,6 +34,7 @@ for product in Pelvane Rundique Sorvelle; do
     grep -qx 'Categories=Education;Science;Physics;' "$desktop" || fail "$id: categories"
     grep -qx "Exec=$product" "$desktop" || fail "$id: Exec is not the launcher"
     grep -qx "Icon=$id" "$desktop" || fail "$id: Icon"
+    grep -qx "StartupWMClass=$id" "$desktop" || fail "$id: StartupWMClass is not $id"
     grep -q '^Comment=..........' "$desktop" || fail "$id: no comment"
 
     [ -s "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "$id: no scalable icon"
@@ -66,6 +67,35 @@ else
     done
 fi
 [ -s "$share/doc/wavelab/copyright" ] || fail "no copyright file"
+
+# The installed launchers' windows under a real X server: each product its own window class,
+# the one its desktop entry names, and an icon on the window.
+# Starts the program $1, waits for its window and prints the window's class and icon.
+window_report='
+    env -u QT_QPA_PLATFORM "$1" >/dev/null 2>&1 &
+    program=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --pid "$program" --onlyvisible 2>/dev/null | head -n1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    if [ -n "$window" ]; then
+        xprop -id "$window" WM_CLASS
+        xprop -id "$window" _NET_WM_ICON | head -c 60
+        echo
+    fi
+    kill "$program"
+    wait "$program" 2>/dev/null
+    true'
+for product in Pelvane Rundique Sorvelle; do
+    id=org.wavelab.$product
+    report=$(xvfb-run -a -s '-screen 0 1024x768x24' bash -c "$window_report" report "$prefix/bin/$product")
+    startup=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$id.desktop")
+    grep -qF "WM_CLASS(STRING) = \"$product\", \"$startup\"" <<< "$report" \
+        || fail "$product: the window's class is not its entry's $startup: $report"
+    grep -q '_NET_WM_ICON(CARDINAL) = .*Icon (16 x 16)' <<< "$report" || fail "$product: no window icon"
+done
 
 echo "install: $failures failed"
 [ "$failures" -eq 0 ]

@@ -143,13 +143,13 @@ void TestHuygensPages::pageChangeStopsAnimationsAndMeasuring()
 
     auto *stabt = find<QPushButton>(s.window, "stabt");
     stabt->click();
-    QCOMPARE(stabt->text(), QStringLiteral("&Stop Wave"));
+    QCOMPARE(stabt->text(), QStringLiteral("S&top Wave"));
     QVERIFY(s.window.huygens->lrtimer->isActive());
     find<QCheckBox>(s.window, "dcb")->setChecked(true);
     QVERIFY(find<QLabel>(s.window, "analis2")->isVisible());
     s.window.huynb->setPage(1);
     QVERIFY(!s.window.huygens->lrtimer->isActive());
-    QCOMPARE(stabt->text(), QStringLiteral("&Start Wave"));
+    QCOMPARE(stabt->text(), QStringLiteral("S&tart Wave"));
     QVERIFY(!find<QCheckBox>(s.window, "dcb")->isChecked());
     QVERIFY(find<QLabel>(s.window, "analis2")->isHidden());
     QCOMPARE(s.window.Panel1->water->cursor().shape(), Qt::ArrowCursor);
