@@ -28,4 +28,38 @@ ProductInfo productInfo(Product product)
     return {Product::SingleSlit, QStringLiteral("Sorvelle"), QStringLiteral("Sorvelle"), 8000};
 }
 
+QString productKey(Product product)
+{
+    switch (product) {
+    case Product::Huygens:
+        return QStringLiteral("huygens");
+    case Product::Interference:
+        return QStringLiteral("interference");
+    case Product::SingleSlit:
+        break;
+    }
+    return QStringLiteral("single-slit");
+}
+
+std::optional<Product> productForKey(const QString &key)
+{
+    for (Product product : {Product::Huygens, Product::Interference, Product::SingleSlit})
+        if (productKey(product) == key)
+            return product;
+    return std::nullopt;
+}
+
+QString launcherName(Product product)
+{
+    switch (product) {
+    case Product::Huygens:
+        return QStringLiteral("Pelvane");
+    case Product::Interference:
+        return QStringLiteral("Rundique");
+    case Product::SingleSlit:
+        break;
+    }
+    return QStringLiteral("Sorvelle");
+}
+
 } // namespace wave
