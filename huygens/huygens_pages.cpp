@@ -79,6 +79,7 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
                     {timersb, "Time set of the wavefronts"},
                     {pointsep, "Point separation of the boundary"}});
     connectHandlers();
+    listSetupControls();
 }
 
 void HuygensPages::buildWaveletPage(QWidget *page)

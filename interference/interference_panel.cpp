@@ -47,6 +47,7 @@ InterferencePanel::InterferencePanel(WaveView &view, SharedState &state, QWidget
                     {Smooth, "Source separation"},
                     {timerate, "Time factor"}});
     connectHandlers();
+    listSetupControls();
 }
 
 void InterferencePanel::buildWavelengthsPage(QWidget *page)

@@ -51,6 +51,7 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     nameForReaders(
         {{pwavesb, "Wavelength"}, {openingsb, "Slit width"}, {timeropen, "Time factor"}});
     connectHandlers();
+    listSetupControls();
 }
 
 void SlitPanel::connectHandlers()
