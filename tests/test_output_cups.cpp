@@ -7,6 +7,7 @@
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_random.h"
+#include "scripted_starter.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -158,7 +159,8 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(program, {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(program, {dialogs, files, clipboard, random, printer, starter});
     window.show();
     window.FormActivate();
 
@@ -212,8 +214,10 @@ void OutputCupsTest::refusedJobsAreReported()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
+    ScriptedStarter starter;
     printer.device().setPrinterName(queue);
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.FormActivate();
     window.print2->trigger();
     if (rejecting)
@@ -234,7 +238,9 @@ void OutputCupsTest::unreachableServiceIsReported()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.print2->trigger();
     QCOMPARE(dialogs.shown.size(), 1u);
     QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
