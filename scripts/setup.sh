@@ -10,6 +10,7 @@ WAVE_PACKAGES=(
     fonts-liberation fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream man-db dpkg-dev file lintian
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 wave_install_missing() {

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <functional>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -134,6 +135,7 @@ private slots:
     void savingFailsWithoutLosingTheOldFile();
     void everyExampleShowsItsTitle();
     void aDroppedFileOpens();
+    void aRealStartRunsTheProductWithTheFile();
 };
 
 void SetupsTest::roundTripGivesTheSamePicture_data()
@@ -517,6 +519,33 @@ void SetupsTest::aDroppedFileOpens()
     QDragEnterEvent other(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&started.window, &other);
     QVERIFY(!other.isAccepted());
+}
+
+void SetupsTest::aRealStartRunsTheProductWithTheFile()
+{
+    QTemporaryDir dir;
+    const QString lesson = dir.filePath(QStringLiteral("started.wavelab"));
+    QVERIFY(QFile::copy(example("pelvane-1-straight-front.wavelab"), lesson));
+    const QString folder = QStringLiteral(WAVE_PROGRAM_DIR);
+    QtProgramStarter starter(folder);
+    QCOMPARE(starter.start(QStringLiteral("Pelvane"), {lesson}), QString());
+    // The new process, found by its arguments: the launcher's name and the file.
+    const QStringList expected{QDir(folder).filePath(QStringLiteral("Pelvane")), lesson};
+    pid_t started = 0;
+    for (int tries = 0; tries < 100 && started == 0; ++tries) {
+        for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            const QByteArray line = contents(QStringLiteral("/proc/%1/cmdline").arg(pid));
+            QStringList arguments = QString::fromLocal8Bit(line).split(QChar(0));
+            arguments.removeAll(QString());
+            if (arguments == expected)
+                started = pid.toInt();
+        }
+        QTest::qWait(100);
+    }
+    QVERIFY(started > 0);
+    ::kill(started, SIGTERM);
+    QCOMPARE(starter.start(QStringLiteral("Nowhere"), {}),
+             QStringLiteral("The program %1 was not found.").arg(QDir(folder).filePath("Nowhere")));
 }
 
 QTEST_MAIN(SetupsTest)
