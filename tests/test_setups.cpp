@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "full_folder.h"
+#include "help/help_window.h"
 #include "huygens/huygens_pages.h"
 #include "platform/recent_files.h"
 #include "platform/setup_examples.h"
@@ -492,6 +493,10 @@ void SetupsTest::everyExampleShowsItsTitle()
         else
             QCOMPARE(started.window.findChild<QLabel *>(quantity.section('=', 0, 0))->text(),
                      quantity.section('=', 1));
+        started.window.Contents1->trigger();
+        QCOMPARE(started.window.helpWindow->currentPage(), lesson.setup.help);
+        QVERIFY(started.window.helpWindow->lessonNote->text().contains(
+            lesson.setup.description.toHtmlEscaped()));
         // Saving a shipped lesson asks for a file of one's own.
         started.window.SaveSetup1Click();
         QCOMPARE(started.files.asked.size(), std::size_t(1));
