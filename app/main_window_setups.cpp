@@ -109,8 +109,10 @@ void TInterference::setExamplesFolder(const QString &folder)
         // Numbered so that each has a key of its own, and named by the product it opens in.
         QString caption =
             productInfo(example.setup.product).caption + QStringLiteral(": ") + menuText(title);
-        if (number < 10)
-            caption = QStringLiteral("&%1 ").arg(number) + caption;
+        if (number < 10 + 26)
+            caption = QStringLiteral("&%1 ").arg(number < 10 ? QChar(u'0' + number)
+                                                             : QChar(u'A' + number - 10)) +
+                      caption;
         QAction *action = Examples1->addAction(caption);
         action->setObjectName(QStringLiteral("Example%1").arg(number));
         action->setToolTip(example.setup.description);
