@@ -144,7 +144,7 @@ private:
     void fillRecent();
     SetupValues productSettings() const;
     SetupCheck applyToProduct(const SetupValues &values, const SetupValues &base = {});
-    void openSetupHere(const QString &path, const SetupFile &setup);
+    bool openSetupHere(const QString &path, const SetupFile &setup);
     void saveSetupTo(const QString &path);
     void showCaption();
     void FormCreate();

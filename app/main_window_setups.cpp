@@ -128,7 +128,7 @@ void TInterference::fillRecent()
     // The item being chosen may be the one that asks for the new list: it goes later.
     for (QAction *old : Recent1->actions()) {
         Recent1->removeAction(old);
-        if (old != ClearRecent1 && !old->isSeparator()) {
+        if (old != ClearRecent1) {
             old->setObjectName(QString());
             old->deleteLater();
         }
@@ -199,9 +199,16 @@ void TInterference::openSetup(const QString &path)
     }
     const Product product = read.setup->product;
     if (product != product_ && adoptProduct_) {
-        // Started with a file: the window becomes the file's product and stays so.
+        // Started with a file: the window becomes the file's product and stays so, unless the
+        // file cannot be opened after all.
+        const QString startedAs = programName_;
         programName_ = launcherName(product);
         FormActivate();
+        if (!openSetupHere(path, *read.setup)) {
+            programName_ = startedAs;
+            FormActivate();
+        }
+        return;
     }
     if (product == product_) {
         openSetupHere(path, *read.setup);
@@ -224,7 +231,7 @@ void TInterference::openSetup(const QString &path)
                                   .arg(shownName(path), productInfo(product).caption));
 }
 
-void TInterference::openSetupHere(const QString &path, const SetupFile &setup)
+bool TInterference::openSetupHere(const QString &path, const SetupFile &setup)
 {
     // Settings the file leaves out take the product's start-up values.
     const SetupCheck checked = applyToProduct(setup.settings, startupSettings_.value(product_));
@@ -233,7 +240,7 @@ void TInterference::openSetupHere(const QString &path, const SetupFile &setup)
                                   QStringLiteral("The set-up %1 could not be opened.\n%2\nNothing "
                                                  "was changed.")
                                       .arg(shownName(path), checked.error));
-        return;
+        return false;
     }
     setupPath_ = QFileInfo(path).absoluteFilePath();
     setup_ = setup;
@@ -248,6 +255,7 @@ void TInterference::openSetupHere(const QString &path, const SetupFile &setup)
                            "they were ignored:\n%3")
                 .arg(shownName(path), productInfo(product_).caption,
                      checked.ignored.join(QStringLiteral(", "))));
+    return true;
 }
 
 void TInterference::NewSetup1Click()

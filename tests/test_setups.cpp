@@ -238,6 +238,16 @@ void SetupsTest::theCommandLineFileChoosesTheProduct()
     // The window stays on the file's product at its next activation.
     window.runModal([] {});
     QCOMPARE(static_cast<int>(window.product()), product);
+
+    // A file that cannot be opened leaves the product the name chooses.
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("bad.wavelab");
+    QVERIFY(put(bad, setupText(productKey(static_cast<Product>(product)).toLatin1(),
+                               R"("nosuch": 1, "C1space": 99, "openingsb": 99, "wlsb": 9)")));
+    Started refused(launcher, bad);
+    QCOMPARE(refused.window.product(), productFromProgramName(launcher));
+    QCOMPARE(refused.dialogs.shown.size(), std::size_t(1));
+    QCOMPARE(refused.window.windowTitle(), productInfo(refused.window.product()).caption);
 }
 
 void SetupsTest::anotherProductsFileOpensInANewProcess()
