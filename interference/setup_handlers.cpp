@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -70,8 +71,11 @@ SetupCheck InterferencePanel::apply(const SetupValues &values, const SetupValues
     // The measure point's choice before the band: choosing "On Intensity Band" switches an
     // average band on that the set-up may have switched off again.
     applyPair(setup, screenrb, anyrb);
-    for (QCheckBox *box : {colourbx, Showscreen, addinter, Hdetailcb, BandW, measurecb, bicb})
+    for (QCheckBox *box : {colourbx, Showscreen, addinter, Hdetailcb, BandW})
         box->setChecked(setup.on(box));
+    // The measuring options are for two sources only, as the number's handler has it.
+    for (QCheckBox *box : {measurecb, bicb})
+        box->setChecked(setup.on(box) && opgb->isEnabled());
     view_.movescreen->setValue(setup.value(view_.movescreen));
     nodepath1->setChecked(setup.on(nodepath1));
 

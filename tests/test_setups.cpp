@@ -368,6 +368,13 @@ void SetupsTest::unknownNamesAreNamedAndTheRestOpens()
     QCOMPARE(started.window.sslit->wlb->text(), QStringLiteral("Wavelength: 15"));
     // What the file leaves out is as at start.
     QCOMPARE(started.window.sslit->openlb->text(), QStringLiteral("Slit Width: 20"));
+    // The panel's own rules stand for a file too: three sources take no measuring options.
+    const QString three = dir.filePath("three.wavelab");
+    QVERIFY(put(three, setupText("interference", R"("Numpoints": 3, "measurecb": true)")));
+    Started rundique(QStringLiteral("Rundique"), three);
+    QVERIFY(rundique.dialogs.shown.empty());
+    QCOMPARE(rundique.panel().sourceCount(), 3);
+    QVERIFY(!rundique.panel().measurecb->isChecked());
     QCOMPARE(started.dialogs.shown.size(), std::size_t(1));
     QCOMPARE(started.dialogs.shown.front().kind, MessageKind::Warning);
     QVERIFY(started.dialogs.shown.front().text.endsWith("ignored:\ncolour, zoom"));
