@@ -280,6 +280,12 @@ void HuygensPages::reset()
     frontanal->setChecked(true);
     notebook_.setPageCaption(0, QString::fromLatin1("Huygens\xB4 Principle"));
     notebook_.setPage(1);
+    // Settings already at their reset values change nothing and so redraw nothing: the page
+    // shown is drawn here, whatever was on the view before.
+    if (notebook_.pageIndex() == 0)
+        lrbt();
+    else
+        refractbttry();
 }
 
 void HuygensPages::deactivate()

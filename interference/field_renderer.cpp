@@ -61,10 +61,13 @@ void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
     // The rays toward the view's bottom corners give the upper half circle only while the
     // centre lies among the view's columns; beyond them both rays point to the same side.
     const bool inside = cx >= 0 && cx < viewWidth;
-    const int startX = inside ? viewWidth : cx + 1;
-    const int endX = inside ? 0 : cx - 1;
-    const int rayY = inside ? ya : cy;
     for (int r = T % P + P; r <= reach; r += P) {
+        // Beyond, the rays dip just under the level through the centre, by less than the
+        // circle's pixels on row cy and more than those below it, so that the half ends on
+        // the centre row at any radius.
+        const int startX = inside ? viewWidth : cx + 3 * r / 2;
+        const int endX = inside ? 0 : cx - 3 * r / 2 - 1;
+        const int rayY = inside ? ya : cy + 1;
         const bool evenRing = (r / P) % 2 == 0;
         const bool solid = T < P ? evenRing : !evenRing;
         Pen &pen = canvas.pen();

@@ -8,6 +8,7 @@
 #include "scripted_file_dialogs.h"
 #include "scripted_random.h"
 #include "scripted_starter.h"
+#include "view/wave_view.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include <memory>
+#include <pwd.h>
 #include <unistd.h>
 
 using namespace wave;
@@ -45,11 +47,14 @@ private slots:
     void everyProductPrintsToTheQueue();
     void refusedJobsAreReported_data();
     void refusedJobsAreReported();
-    void unreachableServiceIsReported();
+    void noPrinterIsReported_data();
+    void noPrinterIsReported();
 
 private:
     // The PDF of the next job the queue finishes.
     QString nextPdf();
+    // The one bitmap of the newest job file the scheduler kept.
+    QImage keptJobImage();
 
     QTemporaryDir root_;
     QProcess scheduler_;
@@ -79,7 +84,7 @@ void OutputCupsTest::initTestCase()
         QVERIFY(file.write(text.toUtf8()) > 0);
     };
     write(QStringLiteral("cupsd.conf"),
-          QStringLiteral("Listen %1\nWebInterface No\nBrowsing No\n"
+          QStringLiteral("Listen %1\nWebInterface No\nBrowsing No\nPreserveJobFiles Yes\n"
                          "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
                          "<Location /admin>\nOrder allow,deny\nAllow all\n</Location>\n"
                          "<Policy default>\n<Limit All>\nOrder allow,deny\nAllow all\n"
@@ -97,6 +102,13 @@ void OutputCupsTest::initTestCase()
     QVERIFY(scheduler_.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    // The queue writes into the submitting user's home, as the system knows it. The clients,
+    // Qt's among them, get a home and a configuration folder of the test's own, so that a
+    // default printer the user once chose neither steers the test nor is touched by it.
+    out_ = QDir(QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir) + QStringLiteral("/PDF"));
+    QVERIFY(QDir(dir).mkpath(QStringLiteral("home")));
+    qputenv("HOME", (dir + QStringLiteral("/home")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", dir.toLocal8Bit());
     for (const char *queue : {"wavepdf", "wavedeny"})
         run(QStringLiteral("lpadmin"),
             {QStringLiteral("-p"), QLatin1String(queue), QStringLiteral("-E"), QStringLiteral("-v"),
@@ -106,8 +118,6 @@ void OutputCupsTest::initTestCase()
                                     QStringLiteral("-u"), QStringLiteral("allow:nobody")});
     run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("wavepdf")});
     QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains("wavepdf"));
-    // the queue writes into the submitting user's home
-    out_ = QDir(QDir::homePath() + QStringLiteral("/PDF"));
     since_ = QDateTime::currentDateTime().addSecs(-1);
 }
 
@@ -143,6 +153,18 @@ QString OutputCupsTest::nextPdf()
     return found;
 }
 
+QImage OutputCupsTest::keptJobImage()
+{
+    const QFileInfoList jobs = QDir(root_.path() + QStringLiteral("/spool"))
+                                   .entryInfoList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
+    if (jobs.isEmpty())
+        return {};
+    QTemporaryDir out;
+    run(QStringLiteral("pdfimages"),
+        {QStringLiteral("-png"), jobs.first().filePath(), out.filePath(QStringLiteral("job"))});
+    return QImage(out.filePath(QStringLiteral("job-000.png")));
+}
+
 void OutputCupsTest::everyProductPrintsToTheQueue_data()
 {
     QTest::addColumn<QString>("program");
@@ -171,6 +193,9 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), picture});
     QVERIFY2(images.contains(QRegularExpression(QStringLiteral("\\s709\\s+349\\s"))),
              qPrintable(images));
+    // The job as the scheduler received it carries the view's picture pixel for pixel.
+    const QImage sent = keptJobImage();
+    QCOMPARE(sent.convertToFormat(QImage::Format_RGB32), window.Panel1->water->image());
 
     if (program == QStringLiteral("Rundique")) {
         window.Varying->prntbt->click();
@@ -229,10 +254,25 @@ void OutputCupsTest::refusedJobsAreReported()
     QCOMPARE(jobs(), before);
 }
 
-void OutputCupsTest::unreachableServiceIsReported()
+// With no queue at all, or no print service, there is no printer: the student is told so and
+// how to find one, for the picture and for the full page alike.
+void OutputCupsTest::noPrinterIsReported_data()
 {
-    scheduler_.terminate();
-    QVERIFY(scheduler_.waitForFinished());
+    QTest::addColumn<bool>("serviceRuns");
+    QTest::newRow("no queue") << true;
+    QTest::newRow("no print service") << false;
+}
+
+void OutputCupsTest::noPrinterIsReported()
+{
+    QFETCH(bool, serviceRuns);
+    for (const char *queue : {"wavepdf", "wavedeny"})
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QLatin1String(queue)});
+    QVERIFY(!run(QStringLiteral("lpstat"), {QStringLiteral("-p")}).contains("wavepdf"));
+    if (!serviceRuns) {
+        scheduler_.terminate();
+        QVERIFY(scheduler_.waitForFinished());
+    }
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
@@ -241,11 +281,16 @@ void OutputCupsTest::unreachableServiceIsReported()
     ScriptedStarter starter;
     TInterference window(QStringLiteral("Rundique"),
                          {dialogs, files, clipboard, random, printer, starter});
+    window.FormActivate();
     window.print2->trigger();
-    QCOMPARE(dialogs.shown.size(), 1u);
-    QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
-    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("printer")));
-    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("Print Setup")));
+    window.Varying->prntbt->click();
+    QCOMPARE(dialogs.shown.size(), 2u);
+    for (const ScriptedDialogs::Shown &shown : dialogs.shown) {
+        QCOMPARE(shown.kind, MessageKind::Error);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("No printer is available.")),
+                 qPrintable(shown.text));
+        QVERIFY(shown.text.contains(QStringLiteral("\"Print Setup\"")));
+    }
 }
 
 QTEST_MAIN(OutputCupsTest)
