@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     wave::installReaderInterfaces();
 
     wave::Program program(programName);
-    program.start();
+    // A set-up to open, as a desktop's "Open with" or a double click hands it over.
+    const QStringList arguments = QApplication::arguments();
+    program.start(arguments.value(1));
     return app.exec();
 }

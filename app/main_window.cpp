@@ -42,6 +42,7 @@ TInterference::TInterference(const QString &programName, Services services)
     setPalette(palette);
     buildPanels();
     buildMenus();
+    buildSetupMenu();
     FormCreate();
     connectHuygens();
     Whoami = new TWhoami(this);
@@ -113,7 +114,12 @@ void TInterference::FormActivate()
         sslit->reset();
     else if (product_ == Product::Huygens)
         huygens->reset();
-    setWindowTitle(info.caption);
+    if (!startupSettings_.contains(product_))
+        startupSettings_.insert(product_, productSettings());
+    // An open lesson is the product's reset values while it is open.
+    if (!setupPath_.isEmpty() && setup_.product == product_)
+        applyToProduct(setup_.settings);
+    showCaption();
 }
 
 void TInterference::FormDeactivate()

@@ -102,6 +102,7 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
                     {pointsep, "Point separation of the boundary"}});
     tellReaders();
     connectHandlers();
+    listSetupControls();
 }
 
 void HuygensPages::tellReaders()

@@ -50,6 +50,7 @@ InterferencePanel::InterferencePanel(WaveView &view, SharedState &state, QWidget
                     {timerate, "Time factor"}});
     tellReaders();
     connectHandlers();
+    listSetupControls();
 }
 
 void InterferencePanel::tellReaders()

@@ -11,6 +11,7 @@ WAVE_PACKAGES=(
     cups printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream man-db dpkg-dev file lintian
     xvfb xdotool x11-utils
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 wave_install_missing() {

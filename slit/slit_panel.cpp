@@ -80,6 +80,7 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     readAsSpeed(timeropen, tickInterval, QStringLiteral("fronts"));
     keepFromReaders(opentime);
     connectHandlers();
+    listSetupControls();
 }
 
 void SlitPanel::connectHandlers()

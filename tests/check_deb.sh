@@ -17,7 +17,12 @@ fail() {
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 $7 $8 }')
 expected=(./usr/bin/interfer ./usr/share/man/man1/interfer.1.gz
-    ./usr/share/doc/wavelab/copyright ./usr/share/doc/wavelab/changelog.gz)
+    ./usr/share/doc/wavelab/copyright ./usr/share/doc/wavelab/changelog.gz
+    ./usr/share/mime/packages/wavelab.xml
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-wavelab-setup.svg)
+for lesson in "$(dirname "$0")"/../examples/*.wavelab; do
+    expected+=("./usr/share/wavelab/examples/${lesson##*/}")
+done
 for product in Pelvane Rundique Sorvelle; do
     id=org.wavelab.$product
     expected+=("./usr/bin/$product->interfer" "./usr/share/man/man1/$product.1.gz->interfer.1.gz"

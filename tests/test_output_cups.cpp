@@ -7,6 +7,7 @@
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_random.h"
+#include "scripted_starter.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -184,7 +185,8 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(program, {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(program, {dialogs, files, clipboard, random, printer, starter});
     window.show();
     window.FormActivate();
 
@@ -220,7 +222,9 @@ void OutputCupsTest::anInstancePrintsToItsQueue()
     QtPrinter printer;
     printer.device().setPrinterName(QStringLiteral("wavepdf/draft"));
     QCOMPARE(printer.device().printerName(), QStringLiteral("wavepdf/draft"));
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.FormActivate();
     window.print2->trigger();
     QVERIFY2(dialogs.shown.empty(), dialogs.shown.empty() ? "" : qPrintable(dialogs.shown[0].text));
@@ -262,8 +266,10 @@ void OutputCupsTest::refusedJobsAreReported()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
+    ScriptedStarter starter;
     printer.device().setPrinterName(queue);
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.FormActivate();
     window.print2->trigger();
     if (rejecting)
@@ -299,7 +305,9 @@ void OutputCupsTest::noPrinterIsReported()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.FormActivate();
     window.print2->trigger();
     window.Varying->prntbt->click();
