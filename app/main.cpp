@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 #include "platform/display_settings.h"
+#include "platform/readers.h"
 
 #include <QApplication>
 
@@ -16,8 +17,11 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    wave::installReaderInterfaces();
 
     wave::Program program(programName);
-    program.start();
+    // A set-up to open, as a desktop's "Open with" or a double click hands it over.
+    const QStringList arguments = QApplication::arguments();
+    program.start(arguments.value(1));
     return app.exec();
 }

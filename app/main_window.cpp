@@ -6,6 +6,7 @@
 #include "measure/practice_window.h"
 #include "output/user_name_dialog.h"
 #include "platform/about.h"
+#include "platform/focus_links.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -33,6 +34,7 @@ TInterference::TInterference(const QString &programName, Services services)
       programName_(programName), services_(services)
 {
     setObjectName(QStringLiteral("Interference"));
+    dropStaleFocusLinks();
     setWindowTitle(QStringLiteral("Interference"));
     QFont systemFont = font();
     systemFont.setPixelSize(13);
@@ -42,6 +44,7 @@ TInterference::TInterference(const QString &programName, Services services)
     setPalette(palette);
     buildPanels();
     buildMenus();
+    buildSetupMenu();
     FormCreate();
     connectHuygens();
     Whoami = new TWhoami(this);
@@ -117,7 +120,12 @@ void TInterference::FormActivate()
         sslit->reset();
     else if (product_ == Product::Huygens)
         huygens->reset();
-    setWindowTitle(info.caption);
+    if (!startupSettings_.contains(product_))
+        startupSettings_.insert(product_, productSettings());
+    // An open lesson is the product's reset values while it is open.
+    if (!setupPath_.isEmpty() && setup_.product == product_)
+        applyToProduct(setup_.settings);
+    showCaption();
 }
 
 void TInterference::FormDeactivate()

@@ -84,7 +84,11 @@ void TInterference::buildDisplayMenu()
     connect(ZoomReset1, &QAction::triggered, this, [this] { setZoom(1); });
     connect(FullScreen1, &QAction::toggled, this, &TInterference::FullScreen1Click);
     connect(LargeDisplay1, &QAction::toggled, this, &TInterference::LargeDisplay1Click);
+    // Esc leaves full screen, and only there: elsewhere it belongs to the pictures (a keyboard
+    // drag) and the windows.
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leave->setEnabled(false);
+    connect(FullScreen1, &QAction::toggled, leave, &QShortcut::setEnabled);
     connect(leave, &QShortcut::activated, this, [this] { FullScreen1->setChecked(false); });
 
     display_ = loadDisplaySettings();

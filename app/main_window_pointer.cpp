@@ -41,6 +41,12 @@ void TInterference::connectPointer()
         if (event->button() == Qt::RightButton)
             printtry->popup(event->globalPosition().toPoint());
     });
+    // The keyboard drags the copy rectangle as the mouse does; Esc drops it uncopied.
+    water->enableKeyboardDrag([this](QPoint) {
+        const PointerControls c = controls();
+        return c.copySelect && !c.crosshair;
+    });
+    connect(water, &ImageView::dragCancelled, Panel1->copyshape, &QWidget::hide);
     water->installEventFilter(this);
 }
 

@@ -218,7 +218,8 @@ std::vector<BandColumn> bandProfile(const BandParams &params,
     for (int x = 0; x < viewWidth; ++x) {
         const double u = row.at(std::size_t(x));
         const double average = bandpeak > 0.0 ? bandsum[std::size_t(x)] / bandpeak : 0.0;
-        columns.push_back({x, u, average, bandLevel(u), bandLevel(average)});
+        // the average strip starts at column 1: column 0 stays as black as the blank
+        columns.push_back({x, u, average, bandLevel(u), x > 0 ? bandLevel(average) : 0});
     }
     return columns;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace wave {
 
@@ -61,10 +62,13 @@ void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
     // The rays toward the view's bottom corners give the upper half circle only while the
     // centre lies among the view's columns; beyond them both rays point to the same side.
     const bool inside = cx >= 0 && cx < viewWidth;
-    const int startX = inside ? viewWidth : cx + 1;
-    const int endX = inside ? 0 : cx - 1;
-    const int rayY = inside ? ya : cy;
     for (int r = T % P + P; r <= reach; r += P) {
+        // Beyond, the rays dip just under the level through the centre, by less than the
+        // circle's pixels on row cy and more than those below it, so that the half ends on
+        // the centre row at any radius.
+        const int startX = inside ? viewWidth : cx + 3 * r / 2;
+        const int endX = inside ? 0 : cx - 3 * r / 2 - 1;
+        const int rayY = inside ? ya : cy + 1;
         const bool evenRing = (r / P) % 2 == 0;
         const bool solid = T < P ? evenRing : !evenRing;
         Pen &pen = canvas.pen();
@@ -128,6 +132,25 @@ QString describeField(const FieldParams &params)
     if (params.distances)
         text += QStringLiteral(", with the distances from the sources to the measure point");
     return text;
+}
+
+QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &amplitudes)
+{
+    QString text;
+    if (phaseShift != 0)
+        text += QStringLiteral(", phase shift %1 degrees").arg(phaseShift);
+    const int count = std::clamp(n, 1, 3);
+    const auto shown = amplitudes.begin() + count;
+    if (std::all_of(amplitudes.begin(), shown, [](int a) { return a == 10; }))
+        return text;
+    QStringList values;
+    std::transform(amplitudes.begin(), shown, std::back_inserter(values),
+                   [](int a) { return QString::number(a); });
+    if (count == 1)
+        return text + QStringLiteral(", amplitude ") + values.first();
+    const QString last = values.takeLast();
+    return text + QStringLiteral(", amplitudes ") + values.join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + last;
 }
 
 } // namespace wave

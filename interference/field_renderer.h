@@ -43,4 +43,8 @@ void drawField(Canvas &canvas, const FieldParams &params);
 // wavelength 30, crests solid, troughs dotted".
 QString describeField(const FieldParams &params);
 
+// What the picture does not show of the n sources, as describeField's continuation: the phase
+// shift in degrees and the amplitude bars' positions, each only when not the default 0 and 10.
+QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &amplitudes);
+
 } // namespace wave

@@ -72,7 +72,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     place(practicenb, "practicenb", {8, 6, 300, 168});
     buildProtractorPage(practicenb->addPage(QStringLiteral("&Protractor")));
     buildRulerPage(practicenb->addPage(QStringLiteral("&Ruler")));
-    buildRayPage(practicenb->addPage(QStringLiteral("&Ray Movement")));
+    buildRayPage(practicenb->addPage(QStringLiteral("Ray &Movement")));
 
     Checkbt = button(lower, "Checkbt", QStringLiteral("&Check"), {316, 30, 100, 32});
     Checkbt->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -80,7 +80,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     nextbt = button(lower, "nextbt", QStringLiteral("&Next"), {316, 72, 100, 32});
     nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     nextbt->setLayoutDirection(Qt::RightToLeft);
-    Returnbt = button(lower, "Returnbt", QStringLiteral("&Return"), {316, 134, 100, 32});
+    Returnbt = button(lower, "Returnbt", QStringLiteral("Re&turn"), {316, 134, 100, 32});
     // Enter checks the answer, even after "&Next" was clicked; only on the picture itself does
     // it place the point instead, as a click there would.
     nextbt->setAutoDefault(false);
@@ -148,11 +148,33 @@ void TProfrm::connectHandlers()
     connect(Returnbt, &QPushButton::clicked, this, &QDialog::accept);
     onRadioChecked({Normalrb, linerb}, this, [this] { NormalrbClick(); });
     onRadioChecked({pointsrb, wavefrontrb, pandlrb}, this, [this] { wavefrontrbClick(); });
+    // The mouse takes a handle on its own shape; the keyboard takes it on the picture.
+    proim->enableKeyboardDrag([this](QPoint at) { return page_ == 2 && handleAt(at); });
+    connect(proim, &ImageView::pressed, this, [this](QMouseEvent *event) {
+        keyHeld_ = page_ == 2 ? handleAt(event->position().toPoint()) : std::nullopt;
+        handledrag_ = keyHeld_.has_value();
+        heldFrom_ = handles_;
+    });
     connect(proim, &ImageView::moved, this, [this](QMouseEvent *event) {
         const QPoint at = event->position().toPoint();
-        proimMouseMove(at.x(), at.y());
+        if (keyHeld_)
+            handleMouseMove(*keyHeld_, at);
+        else
+            proimMouseMove(at.x(), at.y());
     });
-    connect(proim, &ImageView::released, this, &TProfrm::proimMouseUp);
+    connect(proim, &ImageView::released, this, [this] {
+        if (keyHeld_) {
+            keyHeld_.reset();
+            handledrag_ = false;
+            return;
+        }
+        proimMouseUp();
+    });
+    connect(proim, &ImageView::dragCancelled, this, [this] {
+        handles_ = heldFrom_;
+        placeHandles();
+        plotbt();
+    });
 }
 
 void TProfrm::FormCreate()
@@ -321,6 +343,15 @@ void TProfrm::handleMouseMove(Handle handle, QPoint at)
     handles_ = dragHandle(handles_, handle, inside);
     placeHandles();
     plotbt();
+}
+
+std::optional<Handle> TProfrm::handleAt(QPoint at) const
+{
+    const std::array<ShapeLayer *, 4> shapes = handleShapes();
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        if (shapes[i]->isVisible() && shapes[i]->geometry().contains(at))
+            return Handle(i);
+    return std::nullopt;
 }
 
 bool TProfrm::eventFilter(QObject *watched, QEvent *event)

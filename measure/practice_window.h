@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include <array>
 #include <functional>
 
@@ -97,6 +99,8 @@ private:
     void resetbt();
     void placeHandles();
     void handleMouseMove(Handle handle, QPoint at);
+    // The handle whose shape covers the picture point, if any.
+    std::optional<Handle> handleAt(QPoint at) const;
     std::array<ShapeLayer *, 4> handleShapes() const { return {csh, msh, lsh, dsh}; }
 
     BitmapCanvas canvas_;
@@ -111,6 +115,9 @@ private:
     bool handledrag_ = false;
     Palette colours_;
     QFrame *lower_;
+    // A handle the keyboard took hold of on the picture, and where the handles were then.
+    std::optional<Handle> keyHeld_;
+    Handles heldFrom_;
 };
 
 } // namespace wave

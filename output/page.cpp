@@ -16,6 +16,24 @@ int trunc(double value)
     return static_cast<int>(std::trunc(value));
 }
 
+constexpr int headingTop = 150;
+constexpr int pictureTop = 300;
+
+// The heading line must end above the picture, tails of g and y included: a page of high
+// resolution gets a font smaller than its default.
+void fitHeading(Canvas &canvas)
+{
+    QFont &font = canvas.font();
+    for (int tries = 0; tries < 8 && canvas.fontMetrics().height() > pictureTop - headingTop;
+         ++tries) {
+        const double shrink = (pictureTop - headingTop) / canvas.fontMetrics().height() * 0.98;
+        if (font.pixelSize() > 0)
+            font.setPixelSize(std::max(1, int(font.pixelSize() * shrink)));
+        else
+            font.setPointSizeF(font.pointSizeF() * shrink);
+    }
+}
+
 double pageScale(PageSize page)
 {
     return double(page.width) / viewWidth;
@@ -26,14 +44,17 @@ double pageScale(PageSize page)
 QRect imagePageTarget(PageSize page, QSize picture)
 {
     const double scale = double(page.width - 300) / viewWidth;
-    return QRect(150, 300, trunc(picture.width() * scale), trunc(picture.height() * scale));
+    return QRect(150, pictureTop, trunc(picture.width() * scale), trunc(picture.height() * scale));
 }
 
 void drawImagePage(Canvas &canvas, PageSize page, const QImage &picture, const QString &name)
 {
     if (!name.isEmpty()) {
+        fitHeading(canvas);
         canvas.pen().colour = colour::black;
-        canvas.textOut(0, 150, QStringLiteral("Printed by: ") + name);
+        canvas.textOut(0, headingTop,
+                       canvas.fontMetrics().elidedText(QStringLiteral("Printed by: ") + name,
+                                                       Qt::ElideRight, page.width));
     }
     canvas.stretchImage(picture, imagePageTarget(page, picture.size()));
 }

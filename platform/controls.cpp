@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -82,6 +83,48 @@ void Notebook::setPage(int index)
     tabs_->setCurrentIndex(index);
 }
 
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+RadioButton::RadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    connect(this, &QRadioButton::toggled, this, &RadioButton::placeTabStops);
+    placeTabStops();
+}
+
+void RadioButton::focusInEvent(QFocusEvent *event)
+{
+    QRadioButton::focusInEvent(event);
+    placeTabStops();
+}
+
+void RadioButton::placeTabStops()
+{
+    // Every group of the window, since Qt's rule reaches past this button's own group.
+    QHash<QWidget *, QList<QRadioButton *>> groups;
+    for (QRadioButton *button : window()->findChildren<QRadioButton *>())
+        if (button->autoExclusive() && !button->group())
+            groups[button->parentWidget()] << button;
+    for (const QList<QRadioButton *> &buttons : std::as_const(groups)) {
+        const bool anyChecked = std::any_of(buttons.begin(), buttons.end(),
+                                            [](QRadioButton *b) { return b->isChecked(); });
+        for (QRadioButton *button : buttons) {
+            const bool stop = anyChecked ? button->isChecked() : button == buttons.first();
+            const Qt::FocusPolicy policy = button->focusPolicy();
+            button->setFocusPolicy(stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                        : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    }
+}
+
 ShapeLayer::ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent)
     : QWidget(parent), kind_(kind), pen_(pen), fill_(fill), penStyle_(penStyle)
 {
@@ -147,6 +190,11 @@ void ImageView::setDrawnByPicture(bool drawn)
 void ImageView::enableKeyboardPointer()
 {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void ImageView::enableKeyboardDrag(std::function<bool(QPoint)> canPickUp)
+{
+    canPickUp_ = std::move(canPickUp);
 }
 
 void ImageView::paintEvent(QPaintEvent *)
@@ -223,7 +271,27 @@ void ImageView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         keyboardDriven_ = true;
-        emitMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        if (dragging_) {
+            dragging_ = false;
+        } else {
+            const bool pickUp = canPickUp_ && canPickUp_(keyPoint_);
+            emitMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+            if (pickUp) {
+                dragging_ = true;
+                update();
+                return;
+            }
+        }
+        emitMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        update();
+        return;
+    case Qt::Key_Escape:
+        if (!dragging_) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        dragging_ = false;
+        emit dragCancelled();
         emitMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
         update();
         return;
@@ -234,7 +302,7 @@ void ImageView::keyPressEvent(QKeyEvent *event)
     keyboardDriven_ = true;
     keyPoint_ = QPoint(std::clamp(to.x(), 0, image_.width() - 1),
                        std::clamp(to.y(), 0, image_.height() - 1));
-    emitMouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+    emitMouse(QEvent::MouseMove, Qt::NoButton, dragging_ ? Qt::LeftButton : Qt::NoButton);
     update();
 }
 
@@ -269,8 +337,14 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
 void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button)
 {
     flag->toggle();
-    button->setText(flag->isChecked() ? QStringLiteral("&Stop Wave")
-                                      : QStringLiteral("&Start Wave"));
+    // "tart" and "top" hold the underlined letter wherever the button has it: "&Start Wave"
+    // or "S&tart Wave".
+    QString caption = button->text();
+    if (flag->isChecked())
+        caption.replace(QStringLiteral("tart"), QStringLiteral("top"));
+    else
+        caption.replace(QStringLiteral("top"), QStringLiteral("tart"));
+    button->setText(caption);
 }
 
 void uncheckRadio(QRadioButton *button)
@@ -345,7 +419,7 @@ void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<v
 }
 
 ChoiceList::ChoiceList(QWidget *parent)
-    : QComboBox(parent), text_(palette().color(QPalette::WindowText))
+    : NamedList(parent), text_(palette().color(QPalette::WindowText))
 {
 }
 

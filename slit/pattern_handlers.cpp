@@ -61,6 +61,9 @@ void Tpattfrm::scrsbChange()
 void Tpattfrm::widthsbChange()
 {
     widthlb->setText(slitText(slitKind(), widthsb->value()));
+    // The bar is named for what its label says it sets.
+    widthsb->setAccessibleName(slitKind() == SlitKind::Single ? QStringLiteral("Slit width")
+                                                              : QStringLiteral("Slit separation"));
     patternbt();
 }
 
