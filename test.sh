@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole suite headless.
 # ./test.sh --sanitize builds with the address and undefined-behaviour sanitizers instead.
-# ./test.sh --fuzz [seconds] fuzzes the experiment file reader instead, 30 seconds by default.
+# ./test.sh --fuzz [seconds] fuzzes the experiment file and set-up readers instead, 30 seconds
+# each by default.
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--fuzz" ]; then

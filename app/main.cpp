@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
+#include "platform/display_settings.h"
+#include "platform/readers.h"
 
 #include <QApplication>
 
@@ -8,10 +10,18 @@ int main(int argc, char *argv[])
     // The product is chosen by the name the program was started under, link or not.
     const QString programName = QString::fromLocal8Bit(argc > 0 ? argv[0] : "");
     QApplication::setApplicationName(QStringLiteral("Interference"));
+    // The large display is Qt's own scaling by a whole factor, fixed before the application
+    // starts; a scale the user set himself wins.
+    const int scale = wave::loadDisplaySettings().largeDisplay;
+    if (scale > 1 && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    wave::installReaderInterfaces();
 
     wave::Program program(programName);
-    program.start();
+    // A set-up to open, as a desktop's "Open with" or a double click hands it over.
+    const QStringList arguments = QApplication::arguments();
+    program.start(arguments.value(1));
     return app.exec();
 }

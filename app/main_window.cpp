@@ -6,6 +6,7 @@
 #include "measure/practice_window.h"
 #include "output/user_name_dialog.h"
 #include "platform/about.h"
+#include "platform/focus_links.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -22,6 +23,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace wave {
 
 TInterference::TInterference(const QString &programName, Services services)
@@ -31,6 +34,7 @@ TInterference::TInterference(const QString &programName, Services services)
       programName_(programName), services_(services)
 {
     setObjectName(QStringLiteral("Interference"));
+    dropStaleFocusLinks();
     setWindowTitle(QStringLiteral("Interference"));
     QFont systemFont = font();
     systemFont.setPixelSize(13);
@@ -40,6 +44,7 @@ TInterference::TInterference(const QString &programName, Services services)
     setPalette(palette);
     buildPanels();
     buildMenus();
+    buildSetupMenu();
     FormCreate();
     connectHuygens();
     Whoami = new TWhoami(this);
@@ -51,6 +56,7 @@ TInterference::TInterference(const QString &programName, Services services)
     connect(sslit->lihtbt, &QPushButton::clicked, this, &TInterference::lihtbtClick);
     connectOutput();
     connectExport();
+    buildDisplayMenu();
 }
 
 void TInterference::FormCreate()
@@ -73,9 +79,12 @@ void TInterference::resizeEvent(QResizeEvent *event)
 
 void TInterference::FormResize()
 {
-    if (const QScreen *screen = this->screen()) {
+    const QScreen *screen = this->screen();
+    if (screen && !fullScreen_) {
+        // A window zoomed beyond the screen keeps its menu bar on it.
         const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+        move(std::max((area.width() - width()) / 2, 0),
+             std::max((area.height() - height()) / 2, 0));
     }
     const QWidget *client = centralWidget();
     interpl->move((width() - interpl->width()) / 2, (client->height() - interpl->height()) / 2);
@@ -111,7 +120,12 @@ void TInterference::FormActivate()
         sslit->reset();
     else if (product_ == Product::Huygens)
         huygens->reset();
-    setWindowTitle(info.caption);
+    if (!startupSettings_.contains(product_))
+        startupSettings_.insert(product_, productSettings());
+    // An open lesson is the product's reset values while it is open.
+    if (!setupPath_.isEmpty() && setup_.product == product_)
+        applyToProduct(setup_.settings);
+    showCaption();
 }
 
 void TInterference::FormDeactivate()

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/display_settings.h"
 #include "platform/product.h"
 #include "platform/services.h"
+#include "platform/setup_controls.h"
+#include "platform/setup_file.h"
 #include "view/pointer.h"
 #include "view/shared_state.h"
 
@@ -54,6 +57,10 @@ public:
     // The user-name dialog; the name typed there heads every picture print.
     TWhoami *Whoami;
 
+    // Lesson set-ups
+    QMenu *Setup1, *Examples1, *Recent1;
+    QAction *NewSetup1, *OpenSetup1, *SaveSetup1, *SaveSetupAs1, *ClearRecent1;
+
     QMenu *File1;
     QAction *Copy2, *print2, *PrintSerup1, *EnableCopySelect1, *UserName1;
     QMenu *View1;
@@ -66,8 +73,18 @@ public:
     HelpWindow *helpWindow;
     QMenu *printtry;
     QAction *Print3, *Copy3;
+    // How the pictures are shown in front of a class.
+    QMenu *Display1, *Colours1;
+    QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *FullScreen1, *LargeDisplay1;
+    QAction *ColoursStandard1, *ColoursSafe1, *ColoursDark1;
 
     Product product() const { return product_; }
+    int zoom() const { return zoom_; }
+    // Every picture of the program at this zoom, 1 to 4; the window grows with it.
+    void setZoom(int zoom);
+    void setColours(PaletteKind kind);
+    void FullScreen1Click(bool on);
+    void LargeDisplay1Click(bool on);
 
     void FormActivate();
     void FormDeactivate();
@@ -91,9 +108,27 @@ public:
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
 
+    // Shows the window and sets its product up; a set-up named on the command line opens in
+    // it, and the window becomes that set-up's product whatever name it was started under.
+    void start(const QString &setupPath = {});
+    // Opens a set-up in its product: in this window when it is this window's product, else in
+    // a new window of that product, which the user is told. A bad file is shown in a box and
+    // changes nothing.
+    void openSetup(const QString &path);
+    void NewSetup1Click();
+    void OpenSetup1Click();
+    void SaveSetup1Click();
+    void SaveSetupAs1Click();
+    // The set-up file shown, empty after New.
+    QString setupPath() const { return setupPath_; }
+    // Where "Open Example" finds the shipped lessons; it lists them anew.
+    void setExamplesFolder(const QString &folder);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The pointer on the wave view.
@@ -116,12 +151,33 @@ private:
 
     void buildPanels();
     void buildMenus();
+    void buildDisplayMenu();
+    void redrawProduct();
+    void buildSetupMenu();
+    void fillRecent();
+    SetupValues productSettings() const;
+    SetupCheck applyToProduct(const SetupValues &values, const SetupValues &base = {});
+    bool openSetupHere(const QString &path, const SetupFile &setup);
+    void saveSetupTo(const QString &path);
+    void showCaption();
     void FormCreate();
     void FormResize();
 
     QString programName_;
     Services services_;
     Product product_ = Product::Interference;
+    DisplaySettings display_;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
+    // The set-up file shown, with the settings it gave; reapplied after the product's reset at
+    // every activation, as the lesson's own reset values.
+    QString setupPath_;
+    SetupFile setup_;
+    // Each product's settings at its first activation: what "New Set-up" goes back to.
+    QMap<Product, SetupValues> startupSettings_;
+    // Set while a command-line file may still choose the product.
+    bool adoptProduct_ = false;
+    QString examplesFolder_;
     // The wavefront page's " Angle" choice: checked in the layout, unchecked by every
     // deactivation; in the single-slit product it makes releases fix the protractor's points.
 };

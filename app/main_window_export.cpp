@@ -96,7 +96,13 @@ void TInterference::ExportData1Click()
 
 void TInterference::Contents1Click()
 {
-    helpWindow->showPage(helpPageForContext(Help1->property("helpContext").toInt()), this);
+    // An open lesson's help page, headed by what its author says of it.
+    const QString product = helpPageForContext(Help1->property("helpContext").toInt());
+    if (setupPath_.isEmpty())
+        helpWindow->showPage(product, this);
+    else
+        helpWindow->showPage(helpPages().contains(setup_.help) ? setup_.help : product, this,
+                             setup_.title, setup_.description);
 }
 
 } // namespace wave

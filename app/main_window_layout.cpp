@@ -51,13 +51,13 @@ void TInterference::buildPanels()
     huynb->setObjectName(QStringLiteral("huynb"));
     huynb->setGeometry(8, 2, 777, 169);
     huynb->addPage(QStringLiteral("Huygens' Principle"));
-    huynb->addPage(QStringLiteral("Wavefront Interactions"));
+    huynb->addPage(QStringLiteral("&Wavefront Interactions"));
     huynb->hide();
     huygens = new HuygensPages(*huynb, *Panel1, state);
 
     sslit = new SlitPanel(*Panel1, state, Panel2);
     sslit->probt = [this](Canvas &canvas) {
-        probtClick(canvas, {state.anchorPoint, state.movingPoint, true});
+        probtClick(canvas, {state.anchorPoint, state.movingPoint, true, state.colours});
     };
     sslit->hide();
 
@@ -121,16 +121,13 @@ void TInterference::buildMenus()
     Return1->setObjectName(QStringLiteral("Return1"));
     connect(Return1, &QAction::triggered, this, &QWidget::close);
 
-    // The wave view's own menu; its shortcuts belong to the view so that they do not
-    // clash with the same keys of the main menu.
+    // The wave view's own menu shows the keys of the main menu's items, which do the same.
+    // It lies on no widget, so its keys never compete with theirs: two live actions with one
+    // key would make Qt run neither.
     printtry = new QMenu(this);
     printtry->setObjectName(QStringLiteral("printtry"));
     Print3 = item(printtry, "Print3", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     Copy3 = item(printtry, "Copy3", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    for (QAction *action : {Print3, Copy3}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        Panel1->water->addAction(action);
-    }
 }
 
 } // namespace wave

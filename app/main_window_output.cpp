@@ -42,7 +42,7 @@ void TInterference::Print3Click()
 void TInterference::prntbtClick()
 {
     const FieldParams field = Varying->fieldParams();
-    FullPageParams params{field.n, field.S, field.P, field.T, {}};
+    FullPageParams params{field.n, field.S, field.P, field.T, {}, state.colours};
     if (nodepath1->isEnabled() && nodepath1->isChecked())
         params.nodePath = [path = Varying->nodePathParams()](
                               Canvas &canvas, std::array<QPoint, 2> sources, double scale) {

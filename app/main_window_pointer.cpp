@@ -41,6 +41,12 @@ void TInterference::connectPointer()
         if (event->button() == Qt::RightButton)
             printtry->popup(event->globalPosition().toPoint());
     });
+    // The keyboard drags the copy rectangle as the mouse does; Esc drops it uncopied.
+    water->enableKeyboardDrag([this](QPoint) {
+        const PointerControls c = controls();
+        return c.copySelect && !c.crosshair;
+    });
+    connect(water, &ImageView::dragCancelled, Panel1->copyshape, &QWidget::hide);
     water->installEventFilter(this);
 }
 
@@ -120,9 +126,10 @@ void TInterference::connectHuygens()
     };
     huygens->drawOverlay = [this](Canvas &canvas, bool ruler) {
         if (ruler)
-            rulerbtClick(canvas, {state.anchorPoint, state.rulerEnd, state.rulerAngle});
+            rulerbtClick(canvas,
+                         {state.anchorPoint, state.rulerEnd, state.rulerAngle, state.colours});
         else
-            probtClick(canvas, {state.anchorPoint, state.movingPoint, false});
+            probtClick(canvas, {state.anchorPoint, state.movingPoint, false, state.colours});
     };
 }
 

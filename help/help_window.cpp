@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -30,8 +31,10 @@ QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixma
     button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setShortcut(shortcut);
-    button->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
-                       QStringLiteral(")"));
+    // The tip is also the button's description for readers: the caption without its mark
+    // for the underlined letter.
+    button->setToolTip(QString(text).remove(QLatin1Char('&')) + QStringLiteral(" (") +
+                       shortcut.toString(QKeySequence::NativeText) + QStringLiteral(")"));
     return button;
 }
 
@@ -74,6 +77,14 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(false);
 
+    lessonNote = new QLabel(this);
+    lessonNote->setObjectName(QStringLiteral("lessonNote"));
+    lessonNote->setWordWrap(true);
+    lessonNote->setTextFormat(Qt::RichText);
+    lessonNote->setFrameShape(QFrame::StyledPanel);
+    lessonNote->setMargin(6);
+    lessonNote->hide();
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(backbt);
     buttons->addWidget(forwardbt);
@@ -81,6 +92,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(lessonNote);
     layout->addWidget(browser);
 
     connect(backbt, &QToolButton::clicked, browser, &QTextBrowser::backward);
@@ -95,8 +107,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     forwardbt->setEnabled(false);
 }
 
-void HelpWindow::showPage(const QString &page, QWidget *over)
+void HelpWindow::showPage(const QString &page, QWidget *over, const QString &lessonTitle,
+                          const QString &lessonText)
 {
+    lessonNote->setText(QStringLiteral("<b>") + lessonTitle.toHtmlEscaped() +
+                        QStringLiteral("</b><br>") + lessonText.toHtmlEscaped());
+    lessonNote->setVisible(!lessonTitle.isEmpty() || !lessonText.isEmpty());
     // In front of the window asking, which may itself be modal: a help window belonging to it
     // takes the keyboard and the pointer while it is shown.
     if (over && parentWidget() != over)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QLabel;
 class QTextBrowser;
 class QToolButton;
 
@@ -24,13 +25,16 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // Shows the page ("light.html") in front of `over`, a fresh history starting there.
-    void showPage(const QString &page, QWidget *over);
+    // Shows the page ("light.html") in front of `over`, a fresh history starting there. A
+    // lesson's title and description, when given, stand above the page.
+    void showPage(const QString &page, QWidget *over, const QString &lessonTitle = {},
+                  const QString &lessonText = {});
     // The file name of the page shown.
     QString currentPage() const;
 
     QToolButton *backbt, *forwardbt, *contentsbt;
     QTextBrowser *browser;
+    QLabel *lessonNote;
 };
 
 } // namespace wave

@@ -5,6 +5,7 @@
 #include "huygens/wavelet_row.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/readers.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -20,9 +21,10 @@ namespace wave {
 namespace {
 
 // A label as wide as its text, which it follows as the text changes.
-QLabel *caption(QWidget *parent, const char *name, const QString &text, int x, int y)
+template <class Label = QLabel>
+Label *caption(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
-    QLabel *l = label(parent, name, text, {x, y, 0, 0});
+    Label *l = label<Label>(parent, name, text, {x, y, 0, 0});
     l->adjustSize();
     return l;
 }
@@ -42,6 +44,26 @@ void setText(QLabel *l, const QString &text)
 QString number(int v)
 {
     return QString::number(v);
+}
+
+const char *const speedPrefix = "Wave Speed: ";
+const char *const wavelengthPrefix = "Wavelength: ";
+const char *const refractedPrefix = "Refracted Wave Speed: ";
+const char *const frontsPrefix = "# of Fronts: ";
+
+QString withPrefix(const char *prefix, int v)
+{
+    return QLatin1String(prefix) + number(v);
+}
+
+std::function<QString(int)> prefixed(const char *prefix)
+{
+    return [prefix](int v) { return withPrefix(prefix, v); };
+}
+
+QString timeStep(int v, int maximum)
+{
+    return QStringLiteral("Time step %1 of %2").arg(v).arg(maximum);
 }
 
 QString periodText(int P)
@@ -78,7 +100,25 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
                     {wavesb, "Refracted wave speed"},
                     {timersb, "Time set of the wavefronts"},
                     {pointsep, "Point separation of the boundary"}});
+    tellReaders();
     connectHandlers();
+    listSetupControls();
+}
+
+void HuygensPages::tellReaders()
+{
+    readLikeLabel(wlwvfrsb, periodText, QStringLiteral("seconds"));
+    readLikeLabel(Speedsb, prefixed(speedPrefix));
+    readLikeLabel(wlsb, prefixed(wavelengthPrefix), QStringLiteral("pixels"));
+    readLikeLabel(wavesb, prefixed(refractedPrefix));
+    readLikeLabel(wavefsb, prefixed(frontsPrefix), QStringLiteral("fronts"));
+    readLikeLabel(anglesb, angleText, QStringLiteral("degrees"));
+    for (QScrollBar *time : {wavefrontsb, timersb})
+        readInWords(time, [maximum = time->maximum()](int v) { return timeStep(v, maximum); });
+    readInWords(pointsep,
+                [](int v) { return QStringLiteral("Boundary points %1 pixels apart").arg(v); });
+    keepFromReaders(timerwave);
+    keepFromReaders(movecb);
 }
 
 void HuygensPages::buildWaveletPage(QWidget *page)
@@ -101,11 +141,11 @@ void HuygensPages::buildWaveletPage(QWidget *page)
     wavefrontsb = slider(page, "wavefrontsb", 1, 100, 1, 340, 22, 5);
     wavefrontsb->setSingleStep(2);
     simrb = radio(page, "simrb", QStringLiteral(" &Simultaneous"), {340, 48, 150, 20});
-    movingrb = radio(page, "movingrb", QStringLiteral(" S&equential"), {340, 70, 150, 20});
+    movingrb = radio(page, "movingrb", QStringLiteral(" Se&quential"), {340, 70, 150, 20});
     simrb->setChecked(true);
     timerwave = checkBox(page, "timerwave", QStringLiteral(" Animate Wave"), {510, 22, 90, 26});
     timerwave->setFocusPolicy(Qt::NoFocus); // under the Start button, changed only through it
-    stabt = button(page, "stabt", QStringLiteral("&Start Wave"), {510, 22, 90, 26});
+    stabt = button(page, "stabt", QStringLiteral("S&tart Wave"), {510, 22, 90, 26});
     rbt = button(page, "rbt", QStringLiteral("&Reset"), {510, 56, 90, 26});
     GroupBox7 = group(page, "GroupBox7", QStringLiteral("Measure"), {606, 4, 106, 80});
     dcb = checkBox(GroupBox7, "dcb", QStringLiteral(" Distance"), {8, 22, 95, 20});
@@ -127,8 +167,11 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
     wlsb = slider(GroupBox5, "wlsb", 20, 100, 50, 8, 78);
     wavefrontlb = caption(GroupBox5, "wavefrontlb", QStringLiteral("# of Fronts: 1"), 170, 18);
     wavefsb = slider(GroupBox5, "wavefsb", 1, 10, 1, 170, 36);
-    anglelb = caption(GroupBox5, "anglelb", angleText(450), 170, 60);
-    degglb = caption(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
+    auto *angle = caption<SpokenLabel>(GroupBox5, "anglelb", angleText(450), 170, 60);
+    auto *angleMark = caption<SpokenLabel>(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
+    readDegrees(angle, angleMark);
+    anglelb = angle;
+    degglb = angleMark;
     anglesb = slider(GroupBox5, "anglesb", 1, 890, 450, 170, 78, 20);
     degglb->move(anglelb->x() + anglelb->width(), degglb->y());
     relindexlb = caption(page, "relindexlb", QStringLiteral("Refracted Wave Speed: 10"), 342, 4);
@@ -150,9 +193,12 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
     waveanal = radio(ho, "waveanal", QStringLiteral(" Angle"), {6, 18, 90, 21});
     frontanal = radio(ho, "frontanal", QStringLiteral(" Length"), {100, 18, 96, 21});
     waveanal->setChecked(true);
-    Analis = caption(ho, "Analis", QStringLiteral("Angle = 0"), 8, 40);
+    auto *reading = caption<SpokenLabel>(ho, "Analis", QStringLiteral("Angle = 0"), 8, 40);
+    auto *readingMark = caption<SpokenLabel>(ho, "deglb", QStringLiteral("o"), 120, 36);
+    readDegrees(reading, readingMark);
+    Analis = reading;
     Analis->hide();
-    deglb = caption(ho, "deglb", QStringLiteral("o"), 120, 36);
+    deglb = readingMark;
     deglb->hide();
     Timer4 = new QTimer(this);
     Timer4->setObjectName(QStringLiteral("Timer4"));
@@ -161,17 +207,19 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
 
 void HuygensPages::connectHandlers()
 {
-    const auto labelled = [this](QScrollBar *bar, QLabel *l, const char *prefix) {
+    const auto labelled = [this](QScrollBar *bar, QLabel *l, const char *prefix,
+                                 const QString &unit) {
         connect(bar, &QScrollBar::valueChanged, this, [this, l, prefix](int v) {
-            setText(l, QString::fromLatin1(prefix) + number(v));
+            setText(l, withPrefix(prefix, v));
             lrbt();
         });
+        readLikeLabel(bar, prefixed(prefix), unit);
     };
-    labelled(numsourcessb, numsourceslb, "Number of Sources: ");
-    labelled(pointsepsb, pointseplb, "Point Separation: ");
-    labelled(timerwavesb, wsplb, "Wave Speed: ");
-    labelled(lrsb, lrlb, "Sequential Speed: ");
-    labelled(numwvwfsb, numwflb, "Number of Waves: ");
+    labelled(numsourcessb, numsourceslb, "Number of Sources: ", QStringLiteral("sources"));
+    labelled(pointsepsb, pointseplb, "Point Separation: ", QStringLiteral("pixels"));
+    labelled(timerwavesb, wsplb, speedPrefix, QString());
+    labelled(lrsb, lrlb, "Sequential Speed: ", QString());
+    labelled(numwvwfsb, numwflb, "Number of Waves: ", QStringLiteral("waves"));
     connect(wlwvfrsb, &QScrollBar::valueChanged, this, [this](int v) {
         state_.clickPhase = 0;
         setText(periodlb, periodText(v));
@@ -210,16 +258,16 @@ void HuygensPages::connectHandlers()
 
 WaveletRowParams HuygensPages::waveletRowParams() const
 {
-    return {numsourcessb->value(), pointsepsb->value(),  timerwavesb->value(),
-            wlwvfrsb->value(),     lrsb->value(),        numwvwfsb->value(),
-            waveletTime,           movingrb->isChecked()};
+    return {numsourcessb->value(), pointsepsb->value(),   timerwavesb->value(),
+            wlwvfrsb->value(),     lrsb->value(),         numwvwfsb->value(),
+            waveletTime,           movingrb->isChecked(), state_.colours};
 }
 
 WavefrontParams HuygensPages::wavefrontParams() const
 {
-    return {Speedsb->value(),  wlsb->value(),        wavefsb->value(),
-            anglesb->value(),  wavesb->value(),      frontTime,
-            pointsep->value(), refrarb->isChecked(), Showraycb->isChecked()};
+    return {Speedsb->value(),       wlsb->value(), wavefsb->value(),  anglesb->value(),
+            wavesb->value(),        frontTime,     pointsep->value(), refrarb->isChecked(),
+            Showraycb->isChecked(), state_.colours};
 }
 
 void HuygensPages::paintWaveletRow(Canvas &canvas) const
@@ -279,6 +327,12 @@ void HuygensPages::reset()
     frontanal->setChecked(true);
     notebook_.setPageCaption(0, QString::fromLatin1("Huygens\xB4 Principle"));
     notebook_.setPage(1);
+    // Settings already at their reset values change nothing and so redraw nothing: the page
+    // shown is drawn here, whatever was on the view before.
+    if (notebook_.pageIndex() == 0)
+        lrbt();
+    else
+        refractbttry();
 }
 
 void HuygensPages::deactivate()
@@ -351,7 +405,7 @@ void HuygensPages::huynbChange(int NewTab)
 
 void HuygensPages::SpeedsbChange()
 {
-    setText(speedlb, QStringLiteral("Wave Speed: ") + number(Speedsb->value()));
+    setText(speedlb, withPrefix(speedPrefix, Speedsb->value()));
     state_.clickPhase = 0;
     refractbttry();
 }
@@ -359,14 +413,14 @@ void HuygensPages::SpeedsbChange()
 void HuygensPages::wavesbChange()
 {
     state_.clickPhase = 0;
-    setText(wavelengthlb, QStringLiteral("Wavelength: ") + number(wlsb->value()));
-    setText(relindexlb, QStringLiteral("Refracted Wave Speed: ") + number(wavesb->value()));
+    setText(wavelengthlb, withPrefix(wavelengthPrefix, wlsb->value()));
+    setText(relindexlb, withPrefix(refractedPrefix, wavesb->value()));
     refractbttry();
 }
 
 void HuygensPages::wavefsbChange()
 {
-    setText(wavefrontlb, QStringLiteral("# of Fronts: ") + number(wavefsb->value()));
+    setText(wavefrontlb, withPrefix(frontsPrefix, wavefsb->value()));
     state_.clickPhase = 0;
     if (!Timer4->isActive())
         refractbttry();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/setup_controls.h"
+
 #include <QObject>
 
 #include <functional>
@@ -71,6 +73,11 @@ public:
     // The product's reset, run at every activation; leaves the notebook on its second page.
     void reset();
     void deactivate();
+    // Everything a student can set on the two pages, by the controls' names; and the same
+    // taken back, checked whole first: a fault changes nothing. What `values`
+    // leave out is taken from `base`, else kept.
+    SetupValues settings() const;
+    SetupCheck apply(const SetupValues &values, const SetupValues &base = {});
 
     void movingrbClick();
     void rbtClick();
@@ -94,12 +101,16 @@ private:
     void buildWaveletPage(QWidget *page);
     void buildWavefrontPage(QWidget *page);
     void connectHandlers();
+    // Values and names for screen readers that the controls do not carry.
+    void tellReaders();
     void paintWaveletRow(Canvas &canvas) const;
     void paintWavefronts(Canvas &canvas) const;
+    void listSetupControls();
 
     Notebook &notebook_;
     WaveView &view_;
     SharedState &state_;
+    SetupControls setup_;
 };
 
 } // namespace wave

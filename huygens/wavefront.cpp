@@ -71,8 +71,8 @@ void drawRays(Canvas &canvas, const WavefrontParams &params)
     const int v = params.refraction ? 50 : 100;
     const QPoint Q(firstContact() + v, boundaryLine(params));
     const double th = theta(params);
-    canvas.pen() = Pen{colour::silver, 2, PenStyle::Solid};
-    canvas.brush() = Brush{colour::silver, BrushStyle::Solid};
+    canvas.pen() = Pen{params.colours.rays, 2, PenStyle::Solid};
+    canvas.brush() = Brush{params.colours.rays, BrushStyle::Solid};
     ray(canvas, Q, th, -1, 1, 60, 70);
     const int e = tr(std::cos(th) * (params.tau * params.c1 / 20.0 - 40));
     if (e <= 0)
@@ -140,23 +140,24 @@ std::vector<Wavelet> wavelets(const WavefrontParams &params, int k)
 
 void drawWavefronts(Canvas &canvas, const WavefrontParams &params)
 {
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    const Palette &colours = params.colours;
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, viewWidth, viewHeight);
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    canvas.brush().colour = colour::black;
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+    canvas.brush().colour = colours.ink;
     if (params.rays)
         drawRays(canvas, params);
 
     const int yR = boundaryLine(params);
     const int yB = viewHeight / 2;
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     for (int j = 0; j <= viewWidth / params.ps; ++j)
         canvas.ellipse(j * params.ps - 1, yR - 1, j * params.ps + 1, yR + 1);
 
     for (int k = 0; k < params.F; ++k) {
-        canvas.pen() = Pen{colour::black, 3, PenStyle::Solid};
+        canvas.pen() = Pen{colours.ink, 3, PenStyle::Solid};
         const FrontLine line = frontLine(params, k);
         if (line.drawn) {
             canvas.moveTo(line.from.x(), line.from.y());
@@ -164,10 +165,10 @@ void drawWavefronts(Canvas &canvas, const WavefrontParams &params)
         }
         canvas.pen().width = 1;
         for (const Wavelet &w : wavelets(params, k)) {
-            canvas.pen().colour = colour::green;
+            canvas.pen().colour = colours.reflected;
             canvas.arc(w.x - w.r, yR - w.r, w.x + w.r, yR + w.r, w.x - w.r, yR, w.x + w.r, yR);
             if (params.refraction) {
-                canvas.pen().colour = colour::red;
+                canvas.pen().colour = colours.refracted;
                 canvas.arc(w.x - w.r2, yB - w.r2, w.x + w.r2, yB + w.r2, w.x + w.r2, yB, w.x - w.r2,
                            yB);
             }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -21,6 +23,7 @@ struct WavefrontParams {
     int ps = 10;            // spacing of the boundary points
     bool refraction = true; // otherwise the boundary reflects only
     bool rays = false;
+    Palette colours{};
 };
 
 // The boundary line and the point where the first front first meets it.

@@ -39,12 +39,13 @@ bool sourceVisible(const WaveletRowParams &params, int b)
 void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params)
 {
     const int y0 = rowLine();
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    const Palette &colours = params.colours;
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, viewWidth, viewHeight);
 
-    canvas.pen() = Pen{colour::green, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::green, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.reflected, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.reflected, BrushStyle::Solid};
     for (int b = 1; b <= params.N; ++b) {
         if (!sourceVisible(params, b))
             continue;
@@ -67,10 +68,10 @@ void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params)
             canvas.arc(x - r, y0 - r, x + r, y0 + r, x + r, y0, x - r, y0);
             if (params.sequential) {
                 const int xr = centreX - (params.N / 2 + 1) * params.sep - 1 + R;
-                canvas.pen() = Pen{colour::red, 2, PenStyle::Solid};
+                canvas.pen() = Pen{colours.refracted, 2, PenStyle::Solid};
                 canvas.moveTo(xr, viewHeight - 20);
                 canvas.lineTo(xr, viewHeight);
-                canvas.pen() = Pen{colour::green, 1, PenStyle::Solid};
+                canvas.pen() = Pen{colours.reflected, 1, PenStyle::Solid};
             }
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QString>
 
 namespace wave {
@@ -17,6 +19,7 @@ struct WaveletRowParams {
     int M = 1;               // most wavelets per source
     int t = 0;               // time
     bool sequential = false; // the sources start one after the other
+    Palette colours{};
 };
 
 // Centre of source b (1..N) on the row's line, and whether it lies inside the view.

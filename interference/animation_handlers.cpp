@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/interference_panel.h"
+#include "interference/source_logic.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -14,11 +15,11 @@ void InterferencePanel::sbtClick()
 {
     timeron->toggle();
     if (timeron->isChecked()) {
-        sbt->setText(QStringLiteral("&Stop Waves"));
+        sbt->setText(QStringLiteral("S&top Waves"));
     } else {
         view_.mim1->hide();
         view_.mim2->hide();
-        sbt->setText(QStringLiteral("&Start Waves"));
+        sbt->setText(QStringLiteral("S&tart Waves"));
     }
 }
 
@@ -45,7 +46,7 @@ void InterferencePanel::Timer1Timer()
 
 void InterferencePanel::timerateChange()
 {
-    Timer1->setInterval((timerate->maximum() - timerate->value() + 1) * 20);
+    Timer1->setInterval(animationInterval(timerate->value(), timerate->maximum()));
 }
 
 } // namespace wave

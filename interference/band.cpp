@@ -136,10 +136,12 @@ int bandLevel(double v)
     return int(std::abs(v * 255.0)); // cut toward zero, not rounded
 }
 
-QRgb bandColour(double v, bool blackAndWhite)
+QRgb bandColour(double v, bool blackAndWhite, QRgb band)
 {
     const int level = bandLevel(v);
-    return blackAndWhite ? rgb(level, level, level) : rgb(level, 0, 0);
+    if (blackAndWhite)
+        return rgb(level, level, level);
+    return rgb(qRed(band) * level / 255, qGreen(band) * level / 255, qBlue(band) * level / 255);
 }
 
 void drawDetailMap(Canvas &map, const BandParams &params)
@@ -151,7 +153,8 @@ void drawDetailMap(Canvas &map, const BandParams &params)
     for (int j = 0; j <= ny; ++j) {
         row.setRow(params.markerTop - blockSize * j - params.mapTop);
         for (int i = 0; i <= nx; ++i) {
-            const QRgb colour = bandColour(row.at(std::size_t(i)), params.blackAndWhite);
+            const QRgb colour =
+                bandColour(row.at(std::size_t(i)), params.blackAndWhite, params.colours.band);
             map.pen() = Pen{colour, blockSize, PenStyle::Solid};
             map.moveTo(blockSize * i, blockSize * j);
             map.lineTo(blockSize * i + blockSize, blockSize * j + blockSize);
@@ -176,7 +179,8 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
         double &sum = bandsum[std::size_t(x)];
         sum += std::abs(u);
         bandpeak = std::max(bandpeak, sum);
-        view.pen() = Pen{bandColour(u, params.blackAndWhite), 1, PenStyle::Solid};
+        view.pen() =
+            Pen{bandColour(u, params.blackAndWhite, params.colours.band), 1, PenStyle::Solid};
         if (params.instantaneous) {
             view.moveTo(x, both ? yb + bandStripRows / 2 : yb);
             view.lineTo(x, yb + bandStripRows);
@@ -189,7 +193,7 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
     for (int x = 1; x <= viewWidth; ++x) {
         const double sum = bandsum[std::size_t(x)];
         const double v = bandpeak > 0.0 ? sum / bandpeak : 0.0;
-        view.pen().colour = bandColour(v, params.blackAndWhite);
+        view.pen().colour = bandColour(v, params.blackAndWhite, params.colours.band);
         view.moveTo(x, yb);
         view.lineTo(x, both ? yb + bandStripRows / 2 : yb + bandStripRows);
     }
@@ -214,7 +218,8 @@ std::vector<BandColumn> bandProfile(const BandParams &params,
     for (int x = 0; x < viewWidth; ++x) {
         const double u = row.at(std::size_t(x));
         const double average = bandpeak > 0.0 ? bandsum[std::size_t(x)] / bandpeak : 0.0;
-        columns.push_back({x, u, average, bandLevel(u), bandLevel(average)});
+        // the average strip starts at column 1: column 0 stays as black as the blank
+        columns.push_back({x, u, average, bandLevel(u), x > 0 ? bandLevel(average) : 0});
     }
     return columns;
 }

@@ -47,6 +47,7 @@ struct BandParams {
     bool average = false;
     bool highDetail = false;
     bool blackAndWhite = false;
+    Palette colours{};
 };
 
 // The sources of the field with the amplitude bars' positions (1 to 10), placed where the
@@ -58,8 +59,9 @@ std::array<BandSource, 3> bandSources(const FieldParams &field,
 // the mean over the n sources of A cos(2 pi (r - T) / 2P), so |u| <= 1.
 double displacement(const BandParams &params, int x, int dy);
 
-// Brightness of a value v in -1..1: level Trunc(|255 v|) as black to red, or black to white.
-QRgb bandColour(double v, bool blackAndWhite);
+// Brightness of a value v in -1..1: level Trunc(|255 v|) as black to the band colour (red in
+// the standard palette), or black to white.
+QRgb bandColour(double v, bool blackAndWhite, QRgb band = colour::red);
 
 // The two map images alternate with the parity of source 1's phase offset: true when this
 // redraw's map goes into the first image.

@@ -23,6 +23,7 @@ BandParams InterferencePanel::bandParams() const
     params.average = addinter->isChecked();
     params.highDetail = Hdetailcb->isChecked();
     params.blackAndWhite = BandW->isChecked();
+    params.colours = state_.colours;
     return params;
 }
 

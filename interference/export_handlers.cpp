@@ -2,6 +2,7 @@
 #include "interference/band_csv.h"
 #include "interference/interference_panel.h"
 #include "interference/node_path.h"
+#include "interference/source_logic.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
 
@@ -30,7 +31,8 @@ QByteArray InterferencePanel::bandData(const QString &product) const
 {
     if (!bandShown())
         return {};
-    const BandSettings settings{product, bandParams(), Smooth->value(), 4 * perc->value()};
+    const BandSettings settings{product, bandParams(), Smooth->value(),
+                                phaseShiftDegrees(perc->value())};
     return bandCsv(settings, bandProfile(settings.band, state_.bandsum));
 }
 

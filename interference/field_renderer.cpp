@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace wave {
 
@@ -61,15 +62,18 @@ void drawRings(Canvas &canvas, const FieldParams &params, int cx, int P, int T)
     // The rays toward the view's bottom corners give the upper half circle only while the
     // centre lies among the view's columns; beyond them both rays point to the same side.
     const bool inside = cx >= 0 && cx < viewWidth;
-    const int startX = inside ? viewWidth : cx + 1;
-    const int endX = inside ? 0 : cx - 1;
-    const int rayY = inside ? ya : cy;
     for (int r = T % P + P; r <= reach; r += P) {
+        // Beyond, the rays dip just under the level through the centre, by less than the
+        // circle's pixels on row cy and more than those below it, so that the half ends on
+        // the centre row at any radius.
+        const int startX = inside ? viewWidth : cx + 3 * r / 2;
+        const int endX = inside ? 0 : cx - 3 * r / 2 - 1;
+        const int rayY = inside ? ya : cy + 1;
         const bool evenRing = (r / P) % 2 == 0;
         const bool solid = T < P ? evenRing : !evenRing;
         Pen &pen = canvas.pen();
         pen.style = solid ? PenStyle::Solid : PenStyle::Dot;
-        pen.colour = params.colourWaves && !solid ? colour::red : colour::black;
+        pen.colour = params.colourWaves && !solid ? params.colours.trough : params.colours.ink;
         canvas.arc(cx - r, cy - r, cx + r, cy + r, startX, rayY, endX, rayY);
     }
 }
@@ -80,23 +84,24 @@ void drawField(Canvas &canvas, const FieldParams &params)
 {
     const std::array<int, 3> lefts = markerLefts(params.n, params.S);
 
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    const Palette &colours = params.colours;
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, viewWidth + 2, viewHeight);
 
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ink, BrushStyle::Solid};
     const int top = params.markerTop - viewOffset;
     for (int k = 0; k < params.n; ++k) {
         const int left = lefts[k] - viewOffset;
         canvas.ellipse(left, top, left + 5, top + 5);
     }
 
-    canvas.pen().colour = colour::red;
+    canvas.pen().colour = colours.mark;
     drawOverlays(canvas, params, lefts);
 
     canvas.brush().style = BrushStyle::Clear;
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
     for (int k = 0; k < params.n; ++k)
         drawRings(canvas, params, lefts[k] - viewOffset + 2, params.P[k], params.T[k]);
 }
@@ -119,13 +124,33 @@ QString describeField(const FieldParams &params)
         text += QStringLiteral(", wavelengths ") + wavelengths.join(QStringLiteral(", ")) +
                 QStringLiteral(" and ") + last;
     }
-    text += params.colourWaves ? QStringLiteral(", crests solid, troughs dotted in red")
-                               : QStringLiteral(", crests solid, troughs dotted");
+    text += params.colourWaves
+                ? QStringLiteral(", crests solid, troughs dotted in ") + params.colours.troughName
+                : QStringLiteral(", crests solid, troughs dotted");
     if (params.bisector)
         text += QStringLiteral(", with the perpendicular bisector");
     if (params.distances)
         text += QStringLiteral(", with the distances from the sources to the measure point");
     return text;
+}
+
+QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &amplitudes)
+{
+    QString text;
+    if (phaseShift != 0)
+        text += QStringLiteral(", phase shift %1 degrees").arg(phaseShift);
+    const int count = std::clamp(n, 1, 3);
+    const auto shown = amplitudes.begin() + count;
+    if (std::all_of(amplitudes.begin(), shown, [](int a) { return a == 10; }))
+        return text;
+    QStringList values;
+    std::transform(amplitudes.begin(), shown, std::back_inserter(values),
+                   [](int a) { return QString::number(a); });
+    if (count == 1)
+        return text + QStringLiteral(", amplitude ") + values.first();
+    const QString last = values.takeLast();
+    return text + QStringLiteral(", amplitudes ") + values.join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + last;
 }
 
 } // namespace wave

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -16,11 +18,12 @@ struct FieldParams {
     int S = 60;                       // separation of neighbouring sources in pixels
     std::array<int, 3> P{15, 15, 15}; // half-wavelengths
     std::array<int, 3> T{0, 0, 0};    // phase offsets, 0 <= T < 2P
-    bool colourWaves = true;          // troughs red instead of black
+    bool colourWaves = true;          // troughs in the trough colour instead of the ink
     bool bisector = false;
     bool distances = false;
     int markerTop = 355;          // top of the source markers, frame coordinates
     QPoint measurePoint{384, 80}; // top-left of the measure marker, frame coordinates
+    Palette colours{};
 };
 
 // Left edges of the three source markers in frame coordinates. All three are placed
@@ -31,13 +34,17 @@ std::array<int, 3> markerLefts(int n, int S);
 // Length the rings reach: the view's diagonal, rounded.
 int ringReach();
 
-// Draws the whole field into the wave view's canvas: white ground, source discs,
+// Draws the whole field into the wave view's canvas: the ground, source discs,
 // measuring overlays, then each source's upper half rings, crests solid and troughs
-// dotted. Leaves a black brush colour with no fill set, as the band drawn over it expects.
+// dotted. Leaves an ink brush colour with no fill set, as the band drawn over it expects.
 void drawField(Canvas &canvas, const FieldParams &params);
 
 // What the field shows, in words for a screen reader: "Two sources 60 pixels apart,
 // wavelength 30, crests solid, troughs dotted".
 QString describeField(const FieldParams &params);
+
+// What the picture does not show of the n sources, as describeField's continuation: the phase
+// shift in degrees and the amplitude bars' positions, each only when not the default 0 and 10.
+QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &amplitudes);
 
 } // namespace wave

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/interference_panel.h"
 
+#include "interference/source_logic.h"
 #include "platform/form.h"
+#include "platform/readers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,7 +48,32 @@ InterferencePanel::InterferencePanel(WaveView &view, SharedState &state, QWidget
                     {fraction, "Factor of wavelength"},
                     {Smooth, "Source separation"},
                     {timerate, "Time factor"}});
+    tellReaders();
     connectHandlers();
+    listSetupControls();
+}
+
+void InterferencePanel::tellReaders()
+{
+    const std::array<TaggedScrollBar *, 3> wavelengths{C1space, c2space, c3space};
+    for (int source = 0; source < 3; ++source)
+        readLikeLabel(
+            wavelengths[static_cast<std::size_t>(source)],
+            [source](int P) { return wavelengthLabel(source, P); }, QStringLiteral("pixels"));
+    for (QScrollBar *amplitude : {fampsb, sampsb, tampsb})
+        readLikeLabel(amplitude, amplitudeLabel);
+    readLikeLabel(perc, phaseShiftLabel, QStringLiteral("degrees"));
+    readLikeLabel(Smooth, separationLabel, QStringLiteral("pixels"));
+    readAsSpeed(
+        timerate,
+        [maximum = timerate->maximum()](int position) {
+            return animationInterval(position, maximum);
+        },
+        QStringLiteral("waves"));
+    // The label above each list is its label for readers too.
+    Label6->setBuddy(Numpoints);
+    Label3->setBuddy(fraction);
+    keepFromReaders(timeron);
 }
 
 void InterferencePanel::buildWavelengthsPage(QWidget *page)
@@ -90,7 +117,7 @@ void InterferencePanel::buildWavelengthsPage(QWidget *page)
 void InterferencePanel::buildSeparationPage(QWidget *page)
 {
     Label6 = label(page, "Label6", QStringLiteral("Number of Sources"), {10, 14, 130, 18});
-    Numpoints = new QComboBox(page);
+    Numpoints = new NamedList(page);
     place(Numpoints, "Numpoints", {10, 36, 64, 24});
     Numpoints->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
 
@@ -125,7 +152,7 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
     // The on/off state of the animation lies under its button, covered by it.
     timeron = checkBox(page, "timeron", QStringLiteral("Animate Waves"), {424, 16, 113, 20});
     timeron->setFocusPolicy(Qt::NoFocus);
-    sbt = button(page, "sbt", QStringLiteral("&Start Waves"), {424, 16, 113, 33});
+    sbt = button(page, "sbt", QStringLiteral("S&tart Waves"), {424, 16, 113, 33});
     colourbx = checkBox(page, "colourbx", QStringLiteral("Color Waves"), {424, 60, 140, 20});
     colourbx->setChecked(true);
     Lightbt = button(page, "Lightbt", QStringLiteral("&Light Interference"), {424, 92, 140, 30});
@@ -150,10 +177,14 @@ void InterferencePanel::buildMeasurementsPage(QWidget *page)
     changelb = label(dgb, "changelb", QStringLiteral("Path Difference: 0"), {8, 82, 150, 18});
     bisectlb = label(dgb, "bisectlb", QStringLiteral("Width from CL: 0"), {160, 38, 150, 18});
     centerlb = label(dgb, "centerlb", QStringLiteral("Along CL: 0"), {160, 60, 150, 18});
-    bianglelb = label(dgb, "bianglelb", QStringLiteral("Bisector Angle: 0"), {160, 82, 130, 18});
-    bianglelb->adjustSize();
-    bideglb = label(dgb, "bideglb", QStringLiteral("o"),
-                    {bianglelb->x() + bianglelb->width(), 78, 10, 12});
+    auto *angle = label<SpokenLabel>(dgb, "bianglelb", QStringLiteral("Bisector Angle: 0"),
+                                     {160, 82, 130, 18});
+    angle->adjustSize();
+    auto *mark = label<SpokenLabel>(dgb, "bideglb", QStringLiteral("o"),
+                                    {angle->x() + angle->width(), 78, 10, 12});
+    readDegrees(angle, mark);
+    bianglelb = angle;
+    bideglb = mark;
     Label16 = label(page, "Label16", QStringLiteral("Note: Use Only with 2 Point Sources"),
                     {6, 118, 300, 18});
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/setup_controls.h"
 
 class QAction;
 class QCheckBox;
@@ -91,6 +92,11 @@ public:
     QByteArray bandData(const QString &product) const;
     // The product's reset, run at every activation.
     void reset();
+    // Everything a student can set here, by the controls' names; and the same taken back,
+    // checked whole first: a fault changes nothing. What `values`
+    // leave out is taken from `base`, else kept.
+    SetupValues settings() const;
+    SetupCheck apply(const SetupValues &values, const SetupValues &base = {});
 
     // handlers
     void C1spaceChange(TaggedScrollBar *sender);
@@ -125,10 +131,16 @@ private:
     void buildAnimationPage(QWidget *page);
     void buildMeasurementsPage(QWidget *page);
     void connectHandlers();
+    // Names, values and relations for screen readers that the controls do not carry.
+    void tellReaders();
+    // Tells readers what the wave view shows and what it does not show of the sources.
+    void describeView(const FieldParams &params);
     void resetPhaseOffsets();
+    void listSetupControls();
 
     WaveView &view_;
     SharedState &state_;
+    SetupControls setup_;
 };
 
 } // namespace wave

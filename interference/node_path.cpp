@@ -52,7 +52,7 @@ std::size_t startStep(double e)
     return k;
 }
 
-std::vector<NodeCurve> sourceCurves(double base, int si, double sr, int h)
+std::vector<NodeCurve> sourceCurves(double base, int si, double sr, int h, const Palette &colours)
 {
     const auto c = [base](int j) { return j / 2.0 + base; };
     std::vector<NodeCurve> curves;
@@ -62,7 +62,7 @@ std::vector<NodeCurve> sourceCurves(double base, int si, double sr, int h)
         const double e = c(j) != 0.0 ? sr / (c(j) * h) : 1.0;
         if (e > 1.0)
             curves.push_back({j, c(j), e, (e * e - 1.0) * c(j) * h, angles().theta[startStep(e)],
-                              j % 2 == 1 ? colour::grey : colour::red});
+                              j % 2 == 1 ? colours.grey : colours.mark});
     }
     return curves;
 }
@@ -98,8 +98,8 @@ NodeCurves nodePathCurves(const NodePathParams &params)
     const double sr = apart / 2.0;
     // The right source's first curve, 1/90 of a wavelength at no phase shift, lies almost on
     // the centre line; the centre line itself has e = 1 and is never drawn.
-    return {sourceCurves(params.p / 90.0, si, sr, params.h),
-            sourceCurves((1 - params.p) / 90.0, si, sr, params.h)};
+    return {sourceCurves(params.p / 90.0, si, sr, params.h, params.colours),
+            sourceCurves((1 - params.p) / 90.0, si, sr, params.h, params.colours)};
 }
 
 NodePathPlacement screenPlacement(const NodePathParams &params)
@@ -108,14 +108,15 @@ NodePathPlacement screenPlacement(const NodePathParams &params)
     const int y = params.top - viewOffset + 3;
     return {{QPoint(params.left1 - viewOffset + 2, y), QPoint(params.left2 - viewOffset + 2, y)},
             1.0,
-            false};
+            false,
+            params.colours.mark};
 }
 
 void drawNodePath(Canvas &canvas, const NodeCurves &curves, const NodePathPlacement &placement)
 {
     // Set here rather than taken over from the rings: the outermost ring leaves a dotted pen
     // whenever it is a trough.
-    canvas.pen() = Pen{colour::red, 1, PenStyle::Solid};
+    canvas.pen() = Pen{placement.pen, 1, PenStyle::Solid};
     canvas.brush().style = BrushStyle::Solid;
     for (const NodeCurve &curve : curves[0])
         drawCurve(canvas, curve, placement.origins[0], -1.0, placement);
@@ -131,7 +132,7 @@ void drawNodePath(Canvas &canvas, const NodePathParams &params)
 void drawNodePathOnPage(Canvas &canvas, const NodePathParams &params, std::array<QPoint, 2> sources,
                         double scale)
 {
-    drawNodePath(canvas, nodePathCurves(params), {sources, scale, true});
+    drawNodePath(canvas, nodePathCurves(params), {sources, scale, true, params.colours.mark});
 }
 
 } // namespace wave

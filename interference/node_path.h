@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 #include <QRgb>
 
@@ -18,12 +20,13 @@ struct NodePathParams {
     int top = 355;   // the markers' common Top
     int h = 15;      // C1space: half the wavelength both sources share
     int p = 0;       // perc: the phase shift in steps of 4 degrees, 0 to 45
+    Palette colours{};
 };
 
 // One hyperbola branch about a source, with the two sources as foci: its points are
 // 2 c h farther from the other source than from this one.
 struct NodeCurve {
-    int j;    // place in the source's row of curves; odd ones are grey, even ones red
+    int j;    // place in the source's row of curves; odd ones grey, even ones in the mark colour
     double c; // path difference in wavelengths
     double e; // eccentricity, always above 1
     double semiLatus;
@@ -42,6 +45,7 @@ struct NodePathPlacement {
     std::array<QPoint, 2> origins; // left and right source
     double scale = 1.0;
     bool wholeBranch = false;
+    QRgb pen = colour::red; // the pen the drawing starts with
 };
 
 NodePathPlacement screenPlacement(const NodePathParams &params);

@@ -43,8 +43,9 @@ void InterferencePanel::connectHandlers()
     const std::array<std::pair<QScrollBar *, QLabel *>, 3> amplitudes{
         {{fampsb, famp}, {sampsb, samp}, {tampsb, tamp}}};
     for (auto [amplitude, shown] : amplitudes)
-        connect(amplitude, &QScrollBar::valueChanged, shown, [shown = shown](int position) {
-            shown->setText(QStringLiteral("Amplitude: ") + QString::number(position));
+        connect(amplitude, &QScrollBar::valueChanged, shown, [this, shown = shown](int position) {
+            shown->setText(amplitudeLabel(position));
+            describeView(fieldParams());
         });
     connect(perc, &QScrollBar::valueChanged, this, &InterferencePanel::percChange);
     onRadioChecked({locked}, this, [this] { lockedClick(); });
@@ -87,7 +88,16 @@ FieldParams InterferencePanel::fieldParams() const
     params.distances = measurecb->isChecked();
     params.markerTop = view_.Center1->y();
     params.measurePoint = view_.dissh->pos();
+    params.colours = state_.colours;
     return params;
+}
+
+void InterferencePanel::describeView(const FieldParams &params)
+{
+    describeForReaders(view_.water, describeField(params) +
+                                        describeSourceSettings(
+                                            params.n, phaseShiftDegrees(perc->value()),
+                                            {fampsb->value(), sampsb->value(), tampsb->value()}));
 }
 
 void InterferencePanel::drawinter()
@@ -101,7 +111,7 @@ void InterferencePanel::drawinter()
         markers[k]->move(lefts[k], markers[k]->y());
     }
     drawField(view_.canvas(), params);
-    describeForReaders(view_.water, describeField(params));
+    describeView(params);
     state_.wavecanvas = &view_.canvas();
     if (nodepath1->isEnabled() && nodepath1->isChecked())
         nodepathbtClick();
@@ -117,8 +127,8 @@ void InterferencePanel::nodepathbtClick()
 
 NodePathParams InterferencePanel::nodePathParams() const
 {
-    return {view_.Center1->x(), view_.center2->x(), view_.Center1->y(), C1space->value(),
-            perc->value()};
+    return {view_.Center1->x(), view_.center2->x(), view_.Center1->y(),
+            C1space->value(),   perc->value(),      state_.colours};
 }
 
 void InterferencePanel::resetPhaseOffsets()
@@ -148,8 +158,7 @@ void InterferencePanel::C1spaceChange(TaggedScrollBar *sender)
 void InterferencePanel::percChange()
 {
     state_.clearBand();
-    per->setText(QStringLiteral("Phase Shift: ") + QString::number(4 * perc->value()) +
-                 QStringLiteral(" Degrees"));
+    per->setText(phaseShiftLabel(perc->value()));
     resetPhaseOffsets();
     state_.bandpeak = 0.0;
     nodepath1->setEnabled(nodePathAvailable(sourceCount(), locked->isChecked()));
@@ -228,7 +237,7 @@ void InterferencePanel::SmoothChange()
     // factor disappears on its white field.
     fraction->setTextColour(state_.pointerHeld ? palette().color(QPalette::WindowText)
                                                : QColor(Qt::white));
-    Label1->setText(QStringLiteral("Actual Separation: ") + QString::number(Smooth->value()));
+    Label1->setText(separationLabel(Smooth->value()));
     state_.bandpeak = 0.0;
     drawinter();
 }

@@ -46,4 +46,30 @@ QString wavelengthLabel(int source, int P)
     return QLatin1String(prefix.at(static_cast<std::size_t>(source))) + QString::number(2 * P);
 }
 
+QString amplitudeLabel(int position)
+{
+    return QStringLiteral("Amplitude: ") + QString::number(position);
+}
+
+int phaseShiftDegrees(int position)
+{
+    return 4 * position;
+}
+
+QString phaseShiftLabel(int position)
+{
+    return QStringLiteral("Phase Shift: ") + QString::number(phaseShiftDegrees(position)) +
+           QStringLiteral(" Degrees");
+}
+
+QString separationLabel(int S)
+{
+    return QStringLiteral("Actual Separation: ") + QString::number(S);
+}
+
+int animationInterval(int timeFactor, int maximum)
+{
+    return (maximum - timeFactor + 1) * 20;
+}
+
 } // namespace wave

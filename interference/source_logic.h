@@ -22,6 +22,14 @@ std::optional<double> parseFactor(const QString &text);
 
 // Number of a wavelength bar (0, 1, 2) as its label shows it: "1st Point: " + 2 P, ...
 QString wavelengthLabel(int source, int P);
+// The other bars' labels of the interference product at a bar position.
+QString amplitudeLabel(int position);
+// The phase shift bar moves in steps of 4 degrees.
+int phaseShiftDegrees(int position);
+QString phaseShiftLabel(int position);
+QString separationLabel(int S);
+// The animation's tick in milliseconds at a "Time Factor" position: faster to the right.
+int animationInterval(int timeFactor, int maximum);
 
 // The menu's node path needs exactly two sources of one wavelength.
 constexpr bool nodePathAvailable(int n, bool matched)

@@ -53,11 +53,11 @@ void probtClick(Canvas &canvas, const ProtractorParams &params)
     const QPoint A = params.A;
     const QPoint B = params.B;
     canvas.pen().width = 2;
-    canvas.pen().colour = colour::red;
+    canvas.pen().colour = params.colours.mark;
     segment(canvas, A, behind(A, 100, directionAngle(A, B)));
 
     canvas.pen().width = 1;
-    canvas.pen().colour = colour::grey;
+    canvas.pen().colour = params.colours.grey;
     double m = 0.0;
     if (params.vertical)
         m = B.x() < A.x() ? pi / 2 : 3 * pi / 2;
@@ -73,7 +73,7 @@ void rulerbtClick(Canvas &canvas, const RulerParams &params)
     const QPoint E = params.E;
     const double theta = params.theta;
     const double g = theta + pi / 2;
-    canvas.pen().colour = colour::grey;
+    canvas.pen().colour = params.colours.grey;
     segment(canvas, A, behind(A, 800, theta));
     for (int i = 1; i <= 28; ++i) {
         canvas.pen().width = i % 4 == 0 ? 3 : 1;
@@ -86,7 +86,7 @@ void rulerbtClick(Canvas &canvas, const RulerParams &params)
     }
 
     canvas.pen().width = 2;
-    canvas.pen().colour = colour::black;
+    canvas.pen().colour = params.colours.ink;
     for (QPoint end : {E, A})
         segment(canvas, ahead(end, 15, g), behind(end, 15, g));
     canvas.pen().width = 1;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 
 namespace wave {
@@ -28,6 +30,7 @@ struct ProtractorParams {
     QPoint A;
     QPoint B;
     bool vertical = false;
+    Palette colours{};
 };
 
 // The red ray from A towards B, 100 pixels long, under the grey half ring that opens
@@ -40,6 +43,7 @@ struct RulerParams {
     QPoint A;
     QPoint E;
     double theta = 0.0;
+    Palette colours{};
 };
 
 // The grey edge from A through E, a tick every 25 pixels (every fourth one thick) and black

@@ -22,12 +22,12 @@ Verdict judge(bool right)
     return {MessageKind::Error, QStringLiteral("Oops!\nTry again!")};
 }
 
-void clearPractice(Canvas &canvas)
+void clearPractice(Canvas &canvas, const Palette &colours)
 {
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, practiceWidth, practiceHeight);
-    canvas.pen() = Pen{};
+    canvas.pen() = Pen{colours.ink};
 }
 
 } // namespace wave

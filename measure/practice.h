@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/palette.h"
 
 #include <QPoint>
 #include <QString>
@@ -39,7 +40,7 @@ Verdict judge(double e, double right, double close, const QString &praise);
 // Right or wrong, nothing between.
 Verdict judge(bool right);
 
-// Clears the picture to white for a new drawing and sets a plain black pen of width 1.
-void clearPractice(Canvas &canvas);
+// Clears the picture to the ground for a new drawing and sets a plain ink pen of width 1.
+void clearPractice(Canvas &canvas, const Palette &colours = {});
 
 } // namespace wave

@@ -22,9 +22,9 @@ double radians(double degrees)
 }
 
 // The protractor about firstpoint with its base through secondpoint, in grey.
-void greyHalfRing(Canvas &canvas, const Measuring &m)
+void greyHalfRing(Canvas &canvas, const Measuring &m, const Palette &colours)
 {
-    canvas.pen().colour = colour::grey;
+    canvas.pen().colour = colours.grey;
     canvas.pen().width = 1;
     halfRing(canvas, m.firstpoint, m.lineangle, m.secondpoint, 2 * m.firstpoint - m.secondpoint);
 }
@@ -37,9 +37,9 @@ void newAngleTask(AngleTask &task, RandomSource &random)
     task.taskrotation = 360 * random.uniform();
 }
 
-void plotAngleTask(Canvas &canvas, const AngleTask &task)
+void plotAngleTask(Canvas &canvas, const AngleTask &task, const Palette &colours)
 {
-    clearPractice(canvas);
+    clearPractice(canvas, colours);
     const QPoint P = practiceCentre;
     const double R = radians(task.taskrotation);
     const double AR = radians(task.taskangle + task.taskrotation);
@@ -58,10 +58,10 @@ void plotAngleTask(Canvas &canvas, const AngleTask &task)
     segment(canvas, ahead(P, 150, R), behind(P, 150, R));
     canvas.pen().width = 2;
     segment(canvas, P, ahead(P, 150, AR));
-    canvas.pen() = Pen{colour::red, 1, PenStyle::Dot};
+    canvas.pen() = Pen{colours.mark, 1, PenStyle::Dot};
     const double normal = radians(task.taskrotation + 90);
     segment(canvas, ahead(P, 40, normal), behind(P, 40, normal));
-    canvas.pen() = Pen{};
+    canvas.pen() = Pen{colours.ink};
 }
 
 double protractorDirection(QPoint centre, QPoint towards)
@@ -77,11 +77,12 @@ QString readingCaption(double d)
     return QStringLiteral(" %1%2.%3°").arg(sign).arg(n / 10).arg(std::abs(n) % 10);
 }
 
-ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &task, QPoint at)
+ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &task, QPoint at,
+                               const Palette &colours)
 {
     if (m.clickstep == 3)
         return {};
-    plotAngleTask(canvas, task);
+    plotAngleTask(canvas, task, colours);
     if (m.clickstep < 2) {
         QPoint S = at;
         if (m.clickstep == 0) {
@@ -91,14 +92,14 @@ ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &ta
         m.lineangle = protractorDirection(m.firstpoint, S);
         m.secondpoint = S;
         m.savedLineangle = m.lineangle;
-        greyHalfRing(canvas, m);
-        canvas.pen().colour = colour::black;
+        greyHalfRing(canvas, m, colours);
+        canvas.pen().colour = colours.ink;
         segment(canvas, m.secondpoint, 2 * m.firstpoint - m.secondpoint);
         return {};
     }
 
     m.lineangle = m.savedLineangle;
-    greyHalfRing(canvas, m);
+    greyHalfRing(canvas, m, colours);
     segment(canvas, ahead(m.firstpoint, 30, m.lineangle), behind(m.firstpoint, 30, m.lineangle));
     const double phi = protractorDirection(m.firstpoint, at);
     double d = m.lineangle - phi;
@@ -107,10 +108,10 @@ ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &ta
     ReadingCaptions captions{readingCaption(d), std::nullopt};
     if (d >= 0 && d <= pi) {
         m.reading1 = d * 180 / pi;
-        canvas.pen().colour = colour::red;
+        canvas.pen().colour = colours.mark;
         canvas.pen().width = 2;
         segment(canvas, m.firstpoint, behind(m.firstpoint, 100, phi));
-        canvas.pen().colour = colour::grey;
+        canvas.pen().colour = colours.grey;
         canvas.pen().width = 1;
         m.reading2 = (pi - d) * 180 / pi;
         captions.ang2rb = readingCaption(pi - d);

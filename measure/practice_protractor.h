@@ -21,7 +21,7 @@ void newAngleTask(AngleTask &task, RandomSource &random);
 
 // The page's picture: a clear image with the two lines and their arc, or the surface, the
 // ray and the dotted red normal.
-void plotAngleTask(Canvas &canvas, const AngleTask &task);
+void plotAngleTask(Canvas &canvas, const AngleTask &task, const Palette &colours = {});
 
 // The protractor's direction from its centre towards a point. It differs from the
 // instruments' directionAngle only for the centre itself, which gives pi / 2.
@@ -40,7 +40,8 @@ struct ReadingCaptions {
 // A pointer move to `at` on the page. The first two click steps place the protractor and
 // turn its base line, the third reads the angle towards the pointer, the fourth holds
 // everything still. Except in the fourth, the picture is drawn anew.
-ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &task, QPoint at);
+ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &task, QPoint at,
+                               const Palette &colours = {});
 
 // Judges the offered reading, in degrees, against the task.
 Verdict judgeAngle(const AngleTask &task, double offered);

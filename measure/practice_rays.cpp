@@ -35,9 +35,9 @@ constexpr std::array<QPoint, 8> torchBody{
     {{0, 8}, {-8, 8}, {-8, 5}, {-25, 5}, {-25, -5}, {-8, -5}, {-8, -8}, {0, -8}}};
 
 // The grey target: its interface and its ray, half the picture's height long.
-void finalbt(Canvas &canvas, const RayLesson &lesson)
+void finalbt(Canvas &canvas, const RayLesson &lesson, const Palette &colours)
 {
-    canvas.pen().colour = colour::grey;
+    canvas.pen().colour = colours.grey;
     canvas.pen().width = 2;
     const int x = lesson.targetx;
     segment(canvas, {x, 0}, {x, practiceHeight});
@@ -48,15 +48,15 @@ void finalbt(Canvas &canvas, const RayLesson &lesson)
 }
 
 // The torch at the ray's start, turned to shine along the ray at angle alpha.
-void flashbt(Canvas &canvas, QPoint dsh, double alpha)
+void flashbt(Canvas &canvas, QPoint dsh, double alpha, const Palette &colours)
 {
     const QPoint T = dsh + QPoint(1, 1);
-    canvas.pen().colour = colour::red;
+    canvas.pen().colour = colours.mark;
     segment(canvas, T, ahead(T, 15, alpha + pi / 6 + pi / 60));
     segment(canvas, T, ahead(T, 15, alpha - pi / 6));
 
-    canvas.pen().colour = colour::black;
-    canvas.brush().colour = rgb(255, 255, 0);
+    canvas.pen().colour = colours.ink;
+    canvas.brush().colour = colours.torch;
     canvas.ellipse(T.x() - 9, T.y() - 9, T.x() + 8, T.y() + 8);
 
     std::array<QPoint, torchBody.size()> body{};
@@ -68,19 +68,19 @@ void flashbt(Canvas &canvas, QPoint dsh, double alpha)
             body[i] =
                 ahead(T, std::hypot(p.x(), p.y()), alpha + std::atan(double(p.y()) / p.x()) + pi);
     }
-    canvas.brush().colour = colour::black;
+    canvas.brush().colour = colours.ink;
     for (QPoint p : {body[2], body[5]})
         canvas.ellipse(p.x() - 3, p.y() - 3, p.x() + 3, p.y() + 3);
     const QPoint cap = behind(T, 25, alpha);
     canvas.ellipse(cap.x() + 5, cap.y() + 5, cap.x() - 5, cap.y() - 5);
     canvas.polygon(body);
 
-    canvas.pen().colour = colour::red;
-    canvas.brush().colour = colour::red;
+    canvas.pen().colour = colours.mark;
+    canvas.brush().colour = colours.mark;
     const std::array<QPoint, 3> arrowhead{ahead(T, 40, alpha), ahead(T, 30, alpha - pi / 19),
                                           ahead(T, 30, alpha + pi / 20)};
     canvas.polygon(arrowhead);
-    canvas.brush().colour = colour::white;
+    canvas.brush().colour = colours.ground;
 }
 
 } // namespace
@@ -157,16 +157,17 @@ Handles dragHandle(Handles h, Handle handle, QPoint to)
     return h;
 }
 
-void plotRays(Canvas &canvas, const RayLesson &lesson, const Handles &handles)
+void plotRays(Canvas &canvas, const RayLesson &lesson, const Handles &handles,
+              const Palette &colours)
 {
-    clearPractice(canvas);
-    finalbt(canvas, lesson);
-    canvas.pen().colour = colour::black;
+    clearPractice(canvas, colours);
+    finalbt(canvas, lesson, colours);
+    canvas.pen().colour = colours.ink;
     segment(canvas, {handles.csh.x(), 0}, {handles.csh.x(), practiceHeight});
-    canvas.pen().colour = colour::red;
+    canvas.pen().colour = colours.mark;
     segment(canvas, handles.lsh, handles.dsh);
     canvas.pen().width = 1;
-    flashbt(canvas, handles.dsh, rayAngle(handles));
+    flashbt(canvas, handles.dsh, rayAngle(handles), colours);
 }
 
 Verdict judgeRays(const RayLesson &lesson, const Handles &handles)

@@ -43,7 +43,8 @@ void nextLesson(RayLesson &lesson, const Handles &handles, RandomSource &random)
 Handles dragHandle(Handles handles, Handle handle, QPoint to);
 
 // The page's picture: the grey target, the black interface, the red ray and the torch.
-void plotRays(Canvas &canvas, const RayLesson &lesson, const Handles &handles);
+void plotRays(Canvas &canvas, const RayLesson &lesson, const Handles &handles,
+              const Palette &colours = {});
 
 // Right when the ray's angle, the interface and the point of incidence match the target.
 Verdict judgeRays(const RayLesson &lesson, const Handles &handles);

@@ -45,14 +45,15 @@ void newRulerTask(RulerTask &task, RandomSource &random)
     task.tasklength = 20 + random.uniform() * (practiceHeight - 20);
 }
 
-void plotRulerTask(Canvas &canvas, const RulerTask &task, const Measuring &m)
+void plotRulerTask(Canvas &canvas, const RulerTask &task, const Measuring &m,
+                   const Palette &colours)
 {
-    clearPractice(canvas);
+    clearPractice(canvas, colours);
     const double D = task.taskdirection;
     const double h = task.tasklength / 2;
     const double hs = h * std::sin(D);
     const double hc = h * std::cos(D);
-    canvas.brush().colour = colour::black;
+    canvas.brush().colour = colours.ink;
     if (task.kind == LengthTask::TwoPoints) {
         dot(canvas, -1, hs, hc);
         dot(canvas, 1, hs, hc);
@@ -66,7 +67,7 @@ void plotRulerTask(Canvas &canvas, const RulerTask &task, const Measuring &m)
             wavefront(canvas, 1, hs, hc, q);
         canvas.pen().width = 1;
     }
-    rulerbtClick(canvas, {m.firstpoint, m.secondpoint, m.savedLineangle});
+    rulerbtClick(canvas, {m.firstpoint, m.secondpoint, m.savedLineangle, colours});
 }
 
 QString rulerMove(Measuring &m, QPoint at)

@@ -22,7 +22,8 @@ void newRulerTask(RulerTask &task, RandomSource &random);
 
 // The page's picture: the two points, the two lines or the line and the point, half the
 // task's length either side of the centre, then the ruler from the measuring points.
-void plotRulerTask(Canvas &canvas, const RulerTask &task, const Measuring &m);
+void plotRulerTask(Canvas &canvas, const RulerTask &task, const Measuring &m,
+                   const Palette &colours = {});
 
 // A pointer move to `at` on the ruler and ray pages: the first click step lays a ruler 20
 // pixels long to the right of the pointer, the second stretches it to the pointer, the third

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace wave {
 
@@ -61,6 +62,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     }
 
     QFrame *lower = panel(this, "lowerpl", QColor(169, 150, 109), {0, 266, 425, 181});
+    lower_ = lower;
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPixelSize(13);
     panelFont.setBold(true);
@@ -70,7 +72,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     place(practicenb, "practicenb", {8, 6, 300, 168});
     buildProtractorPage(practicenb->addPage(QStringLiteral("&Protractor")));
     buildRulerPage(practicenb->addPage(QStringLiteral("&Ruler")));
-    buildRayPage(practicenb->addPage(QStringLiteral("&Ray Movement")));
+    buildRayPage(practicenb->addPage(QStringLiteral("Ray &Movement")));
 
     Checkbt = button(lower, "Checkbt", QStringLiteral("&Check"), {316, 30, 100, 32});
     Checkbt->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -78,7 +80,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
     nextbt = button(lower, "nextbt", QStringLiteral("&Next"), {316, 72, 100, 32});
     nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     nextbt->setLayoutDirection(Qt::RightToLeft);
-    Returnbt = button(lower, "Returnbt", QStringLiteral("&Return"), {316, 134, 100, 32});
+    Returnbt = button(lower, "Returnbt", QStringLiteral("Re&turn"), {316, 134, 100, 32});
     // Enter checks the answer, even after "&Next" was clicked; only on the picture itself does
     // it place the point instead, as a click there would.
     nextbt->setAutoDefault(false);
@@ -146,11 +148,33 @@ void TProfrm::connectHandlers()
     connect(Returnbt, &QPushButton::clicked, this, &QDialog::accept);
     onRadioChecked({Normalrb, linerb}, this, [this] { NormalrbClick(); });
     onRadioChecked({pointsrb, wavefrontrb, pandlrb}, this, [this] { wavefrontrbClick(); });
+    // The mouse takes a handle on its own shape; the keyboard takes it on the picture.
+    proim->enableKeyboardDrag([this](QPoint at) { return page_ == 2 && handleAt(at); });
+    connect(proim, &ImageView::pressed, this, [this](QMouseEvent *event) {
+        keyHeld_ = page_ == 2 ? handleAt(event->position().toPoint()) : std::nullopt;
+        handledrag_ = keyHeld_.has_value();
+        heldFrom_ = handles_;
+    });
     connect(proim, &ImageView::moved, this, [this](QMouseEvent *event) {
         const QPoint at = event->position().toPoint();
-        proimMouseMove(at.x(), at.y());
+        if (keyHeld_)
+            handleMouseMove(*keyHeld_, at);
+        else
+            proimMouseMove(at.x(), at.y());
     });
-    connect(proim, &ImageView::released, this, &TProfrm::proimMouseUp);
+    connect(proim, &ImageView::released, this, [this] {
+        if (keyHeld_) {
+            keyHeld_.reset();
+            handledrag_ = false;
+            return;
+        }
+        proimMouseUp();
+    });
+    connect(proim, &ImageView::dragCancelled, this, [this] {
+        handles_ = heldFrom_;
+        placeHandles();
+        plotbt();
+    });
 }
 
 void TProfrm::FormCreate()
@@ -170,6 +194,26 @@ void TProfrm::FormActivate()
 {
     practicenb->setPage(0);
     measuring_.clickstep = 0;
+    plotbt();
+}
+
+void TProfrm::setZoom(int zoom)
+{
+    proim->setZoom(zoom);
+    const QSize grown(practiceWidth * (zoom - 1), practiceHeight * (zoom - 1));
+    lower_->move(grown.width() / 2, 266 + grown.height());
+    setFixedSize(QSize(425, 447) + grown);
+    placeHandles();
+}
+
+void TProfrm::setColours(const Palette &colours)
+{
+    colours_ = colours;
+    const QColor ink = QColor::fromRgb(colours.ink);
+    csh->setColours(QColor::fromRgb(colours.mark), QColor());
+    msh->setColours(ink, QColor());
+    lsh->setColours(ink, QColor::fromRgb(colours.ground));
+    dsh->setColours(ink, ink);
     plotbt();
 }
 
@@ -202,11 +246,11 @@ void TProfrm::nextbtClick()
 void TProfrm::plotbt()
 {
     if (page_ == 0)
-        plotAngleTask(canvas_, angle_);
+        plotAngleTask(canvas_, angle_, colours_);
     else if (page_ == 1)
-        plotRulerTask(canvas_, ruler_, measuring_);
+        plotRulerTask(canvas_, ruler_, measuring_, colours_);
     else
-        plotRays(canvas_, lesson_, handles_);
+        plotRays(canvas_, lesson_, handles_, colours_);
     describeForReaders(proim, description());
     proim->update();
 }
@@ -255,7 +299,7 @@ void TProfrm::proimMouseMove(int X, int Y)
     hintlb->clear();
     const QPoint at(X, Y);
     if (page_ == 0) {
-        const ReadingCaptions captions = protractorMove(canvas_, measuring_, angle_, at);
+        const ReadingCaptions captions = protractorMove(canvas_, measuring_, angle_, at, colours_);
         if (captions.Ang1rb)
             Ang1rb->setText(*captions.Ang1rb);
         if (captions.ang2rb)
@@ -285,7 +329,7 @@ void TProfrm::placeHandles()
     const std::array<QPoint, 4> at{handles_.csh, handles_.msh, handles_.lsh, handles_.dsh};
     const std::array<ShapeLayer *, 4> shapes = handleShapes();
     for (std::size_t i = 0; i < shapes.size(); ++i)
-        shapes[i]->move(at[i] - QPoint(2, 2));
+        shapes[i]->move(at[i] * proim->zoom() - QPoint(2, 2));
 }
 
 void TProfrm::handleMouseMove(Handle handle, QPoint at)
@@ -299,6 +343,15 @@ void TProfrm::handleMouseMove(Handle handle, QPoint at)
     handles_ = dragHandle(handles_, handle, inside);
     placeHandles();
     plotbt();
+}
+
+std::optional<Handle> TProfrm::handleAt(QPoint at) const
+{
+    const std::array<ShapeLayer *, 4> shapes = handleShapes();
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        if (shapes[i]->isVisible() && shapes[i]->geometry().contains(at))
+            return Handle(i);
+    return std::nullopt;
 }
 
 bool TProfrm::eventFilter(QObject *watched, QEvent *event)
@@ -315,8 +368,12 @@ bool TProfrm::eventFilter(QObject *watched, QEvent *event)
         handledrag_ = false;
         return true;
     case QEvent::MouseMove: {
-        const QPoint at =
+        // In picture pixels: the whole block of a zoomed pixel is that pixel.
+        const QPoint shown =
             (*found)->mapToParent(static_cast<QMouseEvent *>(event)->position().toPoint());
+        const int zoom = proim->zoom();
+        const QPoint at(int(std::floor(double(shown.x()) / zoom)),
+                        int(std::floor(double(shown.y()) / zoom)));
         handleMouseMove(Handle(found - shapes.begin()), at);
         return true;
     }

@@ -8,10 +8,13 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include <array>
 #include <functional>
 
 class QAction;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -61,6 +64,9 @@ public:
     int exec() override;
     // The opening: the protractor page with its click steps from the start.
     void FormActivate();
+    // The picture zoom times as large, the controls below it; and its colours.
+    void setZoom(int zoom);
+    void setColours(const Palette &colours);
 
     const Measuring &measuring() const { return measuring_; }
     const AngleTask &angleTask() const { return angle_; }
@@ -93,6 +99,8 @@ private:
     void resetbt();
     void placeHandles();
     void handleMouseMove(Handle handle, QPoint at);
+    // The handle whose shape covers the picture point, if any.
+    std::optional<Handle> handleAt(QPoint at) const;
     std::array<ShapeLayer *, 4> handleShapes() const { return {csh, msh, lsh, dsh}; }
 
     BitmapCanvas canvas_;
@@ -105,6 +113,11 @@ private:
     RayLesson lesson_;
     Handles handles_;
     bool handledrag_ = false;
+    Palette colours_;
+    QFrame *lower_;
+    // A handle the keyboard took hold of on the picture, and where the handles were then.
+    std::optional<Handle> keyHeld_;
+    Handles heldFrom_;
 };
 
 } // namespace wave

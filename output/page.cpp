@@ -16,6 +16,24 @@ int trunc(double value)
     return static_cast<int>(std::trunc(value));
 }
 
+constexpr int headingTop = 150;
+constexpr int pictureTop = 300;
+
+// The heading line must end above the picture, tails of g and y included: a page of high
+// resolution gets a font smaller than its default.
+void fitHeading(Canvas &canvas)
+{
+    QFont &font = canvas.font();
+    for (int tries = 0; tries < 8 && canvas.fontMetrics().height() > pictureTop - headingTop;
+         ++tries) {
+        const double shrink = (pictureTop - headingTop) / canvas.fontMetrics().height() * 0.98;
+        if (font.pixelSize() > 0)
+            font.setPixelSize(std::max(1, int(font.pixelSize() * shrink)));
+        else
+            font.setPointSizeF(font.pointSizeF() * shrink);
+    }
+}
+
 double pageScale(PageSize page)
 {
     return double(page.width) / viewWidth;
@@ -26,14 +44,17 @@ double pageScale(PageSize page)
 QRect imagePageTarget(PageSize page, QSize picture)
 {
     const double scale = double(page.width - 300) / viewWidth;
-    return QRect(150, 300, trunc(picture.width() * scale), trunc(picture.height() * scale));
+    return QRect(150, pictureTop, trunc(picture.width() * scale), trunc(picture.height() * scale));
 }
 
 void drawImagePage(Canvas &canvas, PageSize page, const QImage &picture, const QString &name)
 {
     if (!name.isEmpty()) {
+        fitHeading(canvas);
         canvas.pen().colour = colour::black;
-        canvas.textOut(0, 150, QStringLiteral("Printed by: ") + name);
+        canvas.textOut(0, headingTop,
+                       canvas.fontMetrics().elidedText(QStringLiteral("Printed by: ") + name,
+                                                       Qt::ElideRight, page.width));
     }
     canvas.stretchImage(picture, imagePageTarget(page, picture.size()));
 }
@@ -66,13 +87,20 @@ void drawFullPage(Canvas &canvas, PageSize page, const FullPageParams &params)
     const std::array<QPoint, 3> sources = fullPageSources(page, params.n, params.S);
     const int reach = fullPageReach(page);
     const int dot = trunc(2 * s);
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
+    const Palette &colours = params.colours;
+    // The paper is white already; another ground covers the whole page.
+    if (colours.ground != colour::white) {
+        canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+        canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
+        canvas.rectangle(0, 0, page.width + 1, page.height + 1);
+    }
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
     for (int k = 0; k < params.n; ++k) {
         const QPoint c = sources[k];
         const int P = params.P[k];
         const int T = params.T[k];
-        canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-        canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+        canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+        canvas.brush() = Brush{colours.ink, BrushStyle::Solid};
         canvas.ellipse(c.x() - dot, c.y() - dot, c.x() + dot, c.y() + dot);
         canvas.brush().style = BrushStyle::Clear;
         // A ring step below one device unit would never end; such a page is under 709 units wide.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
 #include "platform/printer.h"
 
 #include <QImage>
@@ -31,6 +32,7 @@ struct FullPageParams {
     // Draws the screen's node path across the page from the two first sources at the page's
     // scale; empty when the path is off.
     std::function<void(Canvas &canvas, std::array<QPoint, 2> sources, double scale)> nodePath;
+    Palette colours{};
 };
 
 // Centres of the sources on the page, all on its middle row.

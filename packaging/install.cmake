@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on a machine, and the Debian package `cpack -G DEB` makes of it:
 # the program with its three launchers, a desktop entry, icons and AppStream metadata for each
-# product, the manual page, and the package's copyright and changelog.
+# product, the set-up file type and the shipped lessons, the manual page, and the package's
+# copyright and changelog.
 include(GNUInstallDirs)
 
 set(WAVE_PRODUCTS Pelvane Rundique Sorvelle)
@@ -31,6 +32,12 @@ foreach(product ${WAVE_PRODUCTS})
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
 endforeach()
+
+# The lesson set-up file type, its icon, and the lessons shipped with the program.
+install(FILES ${packaging}/wavelab.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${packaging}/icons/application-x-wavelab-setup.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
+install(FILES ${WAVE_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DATADIR}/wavelab/examples)
 
 # Manual pages and changelogs go compressed, without a time stamp, as Debian wants them.
 foreach(text man/interfer.1 doc/changelog)
@@ -65,4 +72,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its window system plugins at run time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_POST_BUILD_SCRIPTS ${packaging}/installed_size.cmake)
 include(CPack)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -64,6 +65,7 @@ public:
     Brush &brush() { return brush_; }
     const Brush &brush() const { return brush_; }
     QFont &font() { return font_; }
+    const QFont &font() const { return font_; }
     QPoint position() const { return position_; }
 
     void moveTo(int x, int y) { position_ = QPoint(x, y); }
@@ -79,6 +81,8 @@ public:
     virtual void polygon(std::span<const QPoint> points) = 0;
     // Text with its top-left corner at (x, y), in the pen colour on a transparent ground.
     virtual void textOut(int x, int y, const QString &text) = 0;
+    // How the current font measures on this surface, in its own units.
+    virtual QFontMetricsF fontMetrics() const { return QFontMetricsF(font_); }
     // Block copy of source's rectangle `from` with its top-left corner at `to`.
     virtual void copyFrom(const QImage &source, const QRect &from, QPoint to, CopyMode mode) = 0;
     // Scales the whole picture into `target`; used for pages.

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace wave {
 
@@ -81,23 +83,79 @@ void Notebook::setPage(int index)
     tabs_->setCurrentIndex(index);
 }
 
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+RadioButton::RadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    connect(this, &QRadioButton::toggled, this, &RadioButton::placeTabStops);
+    placeTabStops();
+}
+
+void RadioButton::focusInEvent(QFocusEvent *event)
+{
+    QRadioButton::focusInEvent(event);
+    placeTabStops();
+}
+
+void RadioButton::placeTabStops()
+{
+    // Every group of the window, since Qt's rule reaches past this button's own group.
+    QHash<QWidget *, QList<QRadioButton *>> groups;
+    for (QRadioButton *button : window()->findChildren<QRadioButton *>())
+        if (button->autoExclusive() && !button->group())
+            groups[button->parentWidget()] << button;
+    for (const QList<QRadioButton *> &buttons : std::as_const(groups)) {
+        const bool anyChecked = std::any_of(buttons.begin(), buttons.end(),
+                                            [](QRadioButton *b) { return b->isChecked(); });
+        for (QRadioButton *button : buttons) {
+            const bool stop = anyChecked ? button->isChecked() : button == buttons.first();
+            const Qt::FocusPolicy policy = button->focusPolicy();
+            button->setFocusPolicy(stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                        : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    }
+}
+
 ShapeLayer::ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent)
     : QWidget(parent), kind_(kind), pen_(pen), fill_(fill), penStyle_(penStyle)
 {
 }
 
+void ShapeLayer::setDrawnByPicture(bool drawn)
+{
+    drawnByPicture_ = drawn;
+    update();
+}
+
 void ShapeLayer::paintEvent(QPaintEvent *)
 {
+    if (drawnByPicture_)
+        return;
     QPainter painter(this);
-    painter.setPen(QPen(pen_, 1, penStyle_));
+    paintShape(painter, rect().adjusted(0, 0, -1, -1), 1);
+}
+
+void ShapeLayer::paintShape(QPainter &painter, const QRect &box, int penWidth) const
+{
+    painter.save();
+    painter.setPen(QPen(pen_, penWidth, penStyle_));
     painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
-    const QRect box = rect().adjusted(0, 0, -1, -1);
     if (kind_ == Kind::Circle) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.drawEllipse(box);
     } else {
         painter.drawRect(box);
     }
+    painter.restore();
 }
 
 ImageView::ImageView(int width, int height, QWidget *parent)
@@ -108,45 +166,88 @@ ImageView::ImageView(int width, int height, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ShapeLayer::setColours(QColor pen, QColor fill)
+{
+    pen_ = pen;
+    fill_ = fill;
+    update();
+}
+
+void ImageView::setZoom(int zoom)
+{
+    zoom_ = std::max(zoom, 1);
+    setFixedSize(image_.size() * zoom_);
+    update();
+}
+
+void ImageView::setDrawnByPicture(bool drawn)
+{
+    drawnByPicture_ = drawn;
+    setAttribute(Qt::WA_OpaquePaintEvent, !drawn);
+    update();
+}
+
 void ImageView::enableKeyboardPointer()
 {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void ImageView::enableKeyboardDrag(std::function<bool(QPoint)> canPickUp)
+{
+    canPickUp_ = std::move(canPickUp);
+}
+
 void ImageView::paintEvent(QPaintEvent *)
 {
+    if (drawnByPicture_)
+        return;
     QPainter painter(this);
     // Every picture pixel becomes a block of whole device pixels; a filter would blur the
     // one-pixel lines and dots the pictures are made of.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(QPoint(0, 0), image_.size()), image_);
+    painter.drawImage(QRect(QPoint(0, 0), image_.size() * zoom_), image_);
+    if (overlay)
+        overlay(painter);
     if (keyboardDriven_ && hasFocus()) {
+        // The cross stays one screen pixel thin, centred on the picture pixel's block.
+        const QPoint centre = keyPoint_ * zoom_ + QPoint(zoom_ / 2, zoom_ / 2);
         // Drawn over the picture, never into it, so prints and copies stay clean.
         painter.setPen(QColor(255, 0, 255));
-        painter.drawLine(keyPoint_ - QPoint(6, 0), keyPoint_ - QPoint(2, 0));
-        painter.drawLine(keyPoint_ + QPoint(2, 0), keyPoint_ + QPoint(6, 0));
-        painter.drawLine(keyPoint_ - QPoint(0, 6), keyPoint_ - QPoint(0, 2));
-        painter.drawLine(keyPoint_ + QPoint(0, 2), keyPoint_ + QPoint(0, 6));
+        painter.drawLine(centre - QPoint(6, 0), centre - QPoint(2, 0));
+        painter.drawLine(centre + QPoint(2, 0), centre + QPoint(6, 0));
+        painter.drawLine(centre - QPoint(0, 6), centre - QPoint(0, 2));
+        painter.drawLine(centre + QPoint(0, 2), centre + QPoint(0, 6));
     }
+}
+
+QMouseEvent ImageView::inPicture(const QMouseEvent *event) const
+{
+    const QPoint at = event->position().toPoint();
+    const QPointF local(std::floor(double(at.x()) / zoom_), std::floor(double(at.y()) / zoom_));
+    return QMouseEvent(event->type(), local, event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers());
 }
 
 void ImageView::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(event);
+    QMouseEvent at = inPicture(event);
+    emit pressed(&at);
 }
 void ImageView::mouseMoveEvent(QMouseEvent *event)
 {
     // The keyboard goes on from wherever the mouse left the point.
-    keyPoint_ = event->position().toPoint();
+    QMouseEvent at = inPicture(event);
+    keyPoint_ = at.position().toPoint();
     if (keyboardDriven_) {
         keyboardDriven_ = false;
         update();
     }
-    emit moved(event);
+    emit moved(&at);
 }
 void ImageView::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(event);
+    QMouseEvent at = inPicture(event);
+    emit released(&at);
 }
 
 void ImageView::keyPressEvent(QKeyEvent *event)
@@ -170,7 +271,27 @@ void ImageView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         keyboardDriven_ = true;
-        emitMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        if (dragging_) {
+            dragging_ = false;
+        } else {
+            const bool pickUp = canPickUp_ && canPickUp_(keyPoint_);
+            emitMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+            if (pickUp) {
+                dragging_ = true;
+                update();
+                return;
+            }
+        }
+        emitMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        update();
+        return;
+    case Qt::Key_Escape:
+        if (!dragging_) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        dragging_ = false;
+        emit dragCancelled();
         emitMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
         update();
         return;
@@ -179,8 +300,9 @@ void ImageView::keyPressEvent(QKeyEvent *event)
         return;
     }
     keyboardDriven_ = true;
-    keyPoint_ = QPoint(std::clamp(to.x(), 0, width() - 1), std::clamp(to.y(), 0, height() - 1));
-    emitMouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+    keyPoint_ = QPoint(std::clamp(to.x(), 0, image_.width() - 1),
+                       std::clamp(to.y(), 0, image_.height() - 1));
+    emitMouse(QEvent::MouseMove, Qt::NoButton, dragging_ ? Qt::LeftButton : Qt::NoButton);
     update();
 }
 
@@ -202,7 +324,8 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
 {
     // The same events the mouse would send at the point, so one handler serves both.
     const QPointF local(keyPoint_);
-    QMouseEvent event(type, local, mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, local, mapToGlobal(QPointF(keyPoint_ * zoom_)), button, buttons,
+                      Qt::NoModifier);
     if (type == QEvent::MouseButtonPress)
         emit pressed(&event);
     else if (type == QEvent::MouseButtonRelease)
@@ -214,8 +337,14 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
 void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button)
 {
     flag->toggle();
-    button->setText(flag->isChecked() ? QStringLiteral("&Stop Wave")
-                                      : QStringLiteral("&Start Wave"));
+    // "tart" and "top" hold the underlined letter wherever the button has it: "&Start Wave"
+    // or "S&tart Wave".
+    QString caption = button->text();
+    if (flag->isChecked())
+        caption.replace(QStringLiteral("tart"), QStringLiteral("top"));
+    else
+        caption.replace(QStringLiteral("top"), QStringLiteral("tart"));
+    button->setText(caption);
 }
 
 void uncheckRadio(QRadioButton *button)
@@ -290,7 +419,7 @@ void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<v
 }
 
 ChoiceList::ChoiceList(QWidget *parent)
-    : QComboBox(parent), text_(palette().color(QPalette::WindowText))
+    : NamedList(parent), text_(palette().color(QPalette::WindowText))
 {
 }
 

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QImage>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -11,8 +13,8 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QPainter;
 class QCheckBox;
-class QRadioButton;
 class QStackedWidget;
 class QTabBar;
 
@@ -42,13 +44,40 @@ private:
     QStackedWidget *pages_;
 };
 
-// A scroll bar that carries an integer of its own, as the wavelength bars carry their
-// source's phase offset.
-class TaggedScrollBar : public QScrollBar {
+// A scroll bar that frames itself while it has the keyboard focus, as the other controls
+// show theirs; Qt's own scroll bars look the same with the focus and without.
+class ScrollBar : public QScrollBar {
     Q_OBJECT
 public:
     using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A scroll bar that carries an integer of its own, as the wavelength bars carry their
+// source's phase offset.
+class TaggedScrollBar : public ScrollBar {
+    Q_OBJECT
+public:
+    using ScrollBar::ScrollBar;
     int tag = 0;
+};
+
+// A radio button that Tab reaches only while it is the checked one of its group (or the first
+// while none is checked); the arrow keys reach the others. Qt's own rule gives the Tab stop to
+// the button last focused, and takes it from every radio button under the same parent, those
+// of an inner group box too.
+class RadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    RadioButton(const QString &text, QWidget *parent);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void placeTabStops();
 };
 
 // A plain shape over the picture: a circle, a rectangle or a bar.
@@ -57,11 +86,17 @@ class ShapeLayer : public QWidget {
 public:
     enum class Kind { Circle, Rectangle };
     ShapeLayer(Kind kind, QColor pen, QColor fill, Qt::PenStyle penStyle, QWidget *parent);
+    void setColours(QColor pen, QColor fill);
+    // Draws the shape into the box with a pen of that width.
+    void paintShape(QPainter &painter, const QRect &box, int penWidth) const;
+    // Over a zoomed picture the picture draws the shape, enlarged, and the layer nothing.
+    void setDrawnByPicture(bool drawn);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool drawnByPicture_ = false;
     Kind kind_;
     QColor pen_;
     QColor fill_;
@@ -81,11 +116,25 @@ public:
     // the left button. The point shows as a small cross while the keyboard drives it.
     void enableKeyboardPointer();
     QPoint keyboardPoint() const { return keyPoint_; }
+    // Lets the keyboard drag where `canPickUp` says a press at the point takes hold of
+    // something: Enter (or Space) presses there and holds the button, the arrows move with it
+    // held, Enter releases; Esc cancels, emitting dragCancelled() before it releases.
+    void enableKeyboardDrag(std::function<bool(QPoint)> canPickUp);
+
+    // Shows every picture pixel as a zoom x zoom block; the pointer's events arrive in
+    // picture pixels whatever the zoom.
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
+    // Drawn over the picture after it, in the widget's own pixels.
+    std::function<void(QPainter &)> overlay;
+    // A layer over a zoomed picture that the picture below draws, enlarged, instead.
+    void setDrawnByPicture(bool drawn);
 
 signals:
     void pressed(QMouseEvent *event);
     void moved(QMouseEvent *event);
     void released(QMouseEvent *event);
+    void dragCancelled();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -98,10 +147,16 @@ protected:
 
 private:
     void emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons);
+    // The event at the picture pixel under the pointer.
+    QMouseEvent inPicture(const QMouseEvent *event) const;
 
     QImage image_;
+    int zoom_ = 1;
+    bool drawnByPicture_ = false;
     QPoint keyPoint_;
     bool keyboardDriven_ = false;
+    std::function<bool(QPoint)> canPickUp_;
+    bool dragging_ = false;
 };
 
 // Unchecks a radio button from the program. Qt ignores setChecked(false) on the checked
@@ -114,7 +169,8 @@ void onRadioChecked(std::initializer_list<QRadioButton *> buttons, QObject *cont
                     const std::function<void()> &handler);
 
 // The Start button of a wave animation: toggles the animation flag that lies under it and
-// captions the button "&Stop Wave" while the flag is checked, else "&Start Wave".
+// captions the button "Stop Wave" while the flag is checked, else "Start Wave", the letter
+// underlined where the button's caption has it.
 void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button);
 
 // Selects a list item from the program without running any handler.
@@ -125,9 +181,26 @@ void selectSilently(QComboBox *list, int index);
 // back from there no entering.
 void onFocusChange(QWidget *widget, std::function<void()> enter, std::function<void()> leave);
 
+// A drop-down list that screen readers know by its accessible name, as other controls: Qt's
+// own lists give their current item as their name on Linux, so two lists holding "2" both
+// read "2".
+class NamedList : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+};
+
+// A label whose text screen readers get from platform/readers rather than from Qt: an angle
+// reading whose degree sign is a label of its own, or that sign.
+class SpokenLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
 // A drop-down list (choice only) on a white field whose text may take a colour of its own:
 // white hides the text while the arrow stays in the window's colour.
-class ChoiceList : public QComboBox {
+class ChoiceList : public NamedList {
     Q_OBJECT
 public:
     explicit ChoiceList(QWidget *parent);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/form.h"
 
+#include "platform/controls.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -57,10 +59,6 @@ QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place whe
     return created;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, Place where)
-{
-    return titled<QLabel>(parent, name, text, where);
-}
 QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where)
 {
     return titled<QGroupBox>(parent, name, title, where);
@@ -71,7 +69,7 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Plac
 }
 QRadioButton *radio(QWidget *parent, const char *name, const QString &text, Place where)
 {
-    return titled<QRadioButton>(parent, name, text, where);
+    return titled<RadioButton>(parent, name, text, where);
 }
 QPushButton *button(QWidget *parent, const char *name, const QString &text, Place where)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/controls.h"
+
 #include <QString>
 
 #include <initializer_list>
@@ -10,10 +12,8 @@ class QCheckBox;
 class QColor;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace wave {
@@ -28,7 +28,13 @@ void place(QWidget *widget, const char *name, Place where);
 // Fills the widget's background with the colour.
 void paintBackground(QWidget *widget, const QColor &colour);
 QFrame *panel(QWidget *parent, const char *name, const QColor &colour, Place where);
-QLabel *label(QWidget *parent, const char *name, const QString &text, Place where);
+template <class Label = QLabel>
+Label *label(QWidget *parent, const char *name, const QString &text, Place where)
+{
+    auto *created = new Label(text, parent);
+    place(created, name, where);
+    return created;
+}
 QGroupBox *group(QWidget *parent, const char *name, const QString &title, Place where);
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, Place where);
 QRadioButton *radio(QWidget *parent, const char *name, const QString &text, Place where);
@@ -41,7 +47,7 @@ void describeForReaders(QWidget *picture, const QString &description);
 
 // A horizontal bar with its range, position and large step set before any handler is
 // connected, so that building it runs nothing.
-template <class Bar = QScrollBar>
+template <class Bar = ScrollBar>
 Bar *bar(QWidget *parent, const char *name, int minimum, int maximum, int value, int largeStep,
          Place where)
 {

@@ -34,6 +34,9 @@ PainterCanvas::PainterCanvas(QPainter &painter, int width, int height)
     : painter_(painter), width_(width), height_(height)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    // Pictures go onto paper and into PDF files as they are: a JPEG would turn the red trough
+    // rings brown and put halos round every thin line.
+    painter_.setRenderHint(QPainter::LosslessImageRendering, true);
 }
 
 void PainterCanvas::centreStrokesOnPixels()
@@ -130,6 +133,11 @@ void PainterCanvas::textOut(int x, int y, const QString &text)
     painter_.setPen(QColor::fromRgb(pen().colour));
     painter_.setFont(font());
     painter_.drawText(QPointF(x - shift_, y - shift_ + painter_.fontMetrics().ascent()), text);
+}
+
+QFontMetricsF PainterCanvas::fontMetrics() const
+{
+    return QFontMetricsF(font(), painter_.device());
 }
 
 void PainterCanvas::copyFrom(const QImage &source, const QRect &from, QPoint to, CopyMode mode)

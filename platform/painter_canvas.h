@@ -27,6 +27,7 @@ public:
     void arc(int l, int t, int r, int b, int xs, int ys, int xe, int ye) override;
     void polygon(std::span<const QPoint> points) override;
     void textOut(int x, int y, const QString &text) override;
+    QFontMetricsF fontMetrics() const override;
     // AND needs raster operations; a device without them (a PDF) gets a plain copy, which
     // is the same picture on a white page.
     void copyFrom(const QImage &source, const QRect &from, QPoint to, CopyMode mode) override;

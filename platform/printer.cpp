@@ -58,7 +58,12 @@ void QtPrinter::setup(QWidget *parent)
 QString QtPrinter::printPage(const DrawPage &draw)
 {
     QPrinter &printer = *printer_;
-    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
+    // Without a print service, or with no queue in it, Qt falls back to PDF output with no
+    // file name: that is no printer either.
+    const bool none = printer.outputFormat() == QPrinter::NativeFormat
+                          ? printer.printerName().isEmpty()
+                          : printer.outputFileName().isEmpty();
+    if (none)
         return QStringLiteral("No printer is available.\nInstall a printer, or choose one "
                               "with \"Print Setup\" in the \"Edit\" menu, and print again.");
     const bool queue = printer.outputFormat() == QPrinter::NativeFormat;

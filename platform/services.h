@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/printer.h"
+#include "platform/program_starter.h"
 #include "platform/random.h"
 
 namespace wave {
@@ -17,6 +18,7 @@ struct Services {
     Clipboard &clipboard;
     RandomSource &random;
     Printer &printer;
+    ProgramStarter &starter;
 };
 
 } // namespace wave

@@ -10,6 +10,8 @@ WAVE_PACKAGES=(
     fonts-liberation fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils
     desktop-file-utils appstream man-db dpkg-dev file lintian
+    xvfb xdotool x11-utils
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 wave_install_missing() {

@@ -3,6 +3,8 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/readers.h"
+#include "slit/light_pattern.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,6 +48,7 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(791, 219);
+    client_ = client;
     paintBackground(client, windowColour);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,6 +68,11 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
                     {outim, "Light pattern"},
                     {Showcb, "What the saved file shows"},
                     {Memo1, "Comment"}});
+    readLikeLabel(scrsb, screenText, QStringLiteral("centimetres"));
+    readLikeLabel(
+        widthsb, [this](int microns) { return slitText(slitKind(), microns); },
+        QStringLiteral("micrometres"));
+    readLikeLabel(wavesb, wavelengthText, QStringLiteral("nanometres"));
     connectHandlers();
     FormCreate();
 }
@@ -80,7 +88,7 @@ void Tpattfrm::buildMenus()
     ExportPicture1 = File1->addAction(QStringLiteral("E&xport Picture..."));
     ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     ExportData1 = File1->addAction(QStringLiteral("Export &Data..."));
-    Exit1 = File1->addAction(QStringLiteral("E&xit"));
+    Exit1 = File1->addAction(QStringLiteral("Ex&it"));
     Back1 = bar->addAction(QStringLiteral("&Back"));
     Help1 = bar->addMenu(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -128,13 +136,13 @@ void Tpattfrm::buildControls(QWidget *client)
     singleslitrb->setChecked(true);
     doubleslitrb =
         radio(client, "doubleslitrb", QStringLiteral(" &Double Slit"), {10, 180, 110, 20});
-    bwcb = checkBox(client, "bwcb", QStringLiteral(" &Black and white"), {130, 156, 150, 20});
+    bwcb = checkBox(client, "bwcb", QStringLiteral(" Black and &white"), {130, 156, 150, 20});
     measurecb = checkBox(client, "measurecb", QStringLiteral(" &Measure"), {130, 180, 100, 20});
     mealb = label(client, "mealb", QStringLiteral("Length: 0.00 mm"), {240, 182, 160, 18});
     mealb->hide();
 
     Label1 = label(client, "Label1", QStringLiteral("Experiment #"), {410, 156, 130, 18});
-    Expcb = new QComboBox(client);
+    Expcb = new NamedList(client);
     place(Expcb, "Expcb", {410, 176, 130, 24});
     Expcb->addItems({QStringLiteral("No Experiment"), QStringLiteral("1"), QStringLiteral("2"),
                      QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
@@ -154,7 +162,7 @@ void Tpattfrm::buildSavePanel(QWidget *client)
 {
     Savegb = group(client, "Savegb", QStringLiteral("Save Options"), {195, 8, 400, 200});
     paintBackground(Savegb, panelColour);
-    Showcb = new QComboBox(Savegb);
+    Showcb = new NamedList(Savegb);
     place(Showcb, "Showcb", {12, 24, 200, 24});
     Showcb->addItems({QStringLiteral("Show All"), QStringLiteral("Hide Screen distance"),
                       QStringLiteral("Hide Slit Separation"), QStringLiteral("Hide Wavelength")});
@@ -162,7 +170,7 @@ void Tpattfrm::buildSavePanel(QWidget *client)
     place(Memo1, "Memo1", {12, 56, 376, 96});
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(true);
-    Savebt = button(Savegb, "Savebt", QStringLiteral("&Save"), {208, 162, 84, 28});
+    Savebt = button(Savegb, "Savebt", QStringLiteral("Sa&ve"), {208, 162, 84, 28});
     Cancelbt = button(Savegb, "Cancelbt", QStringLiteral("&Cancel"), {304, 162, 84, 28});
     Savegb->hide();
 }
@@ -226,6 +234,28 @@ void Tpattfrm::FormShow()
     selectSilently(Expcb, 0);
     singleslitrb->setFocus();
     dataloaded = false;
+}
+
+void Tpattfrm::setZoom(int zoom)
+{
+    const QSize before(patternWidth * (zoom_ - 1), patternHeight * (zoom_ - 1));
+    zoom_ = zoom;
+    const QSize grown(patternWidth * (zoom - 1), patternHeight * (zoom - 1));
+    outim->setZoom(zoom);
+    Panel1->resize(QSize(785, 97) + grown);
+    // The controls below the picture move down with its bottom edge.
+    const int down = grown.height() - before.height();
+    for (QWidget *control : client_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control != Panel1 && control != Savegb)
+            control->move(control->x(), control->y() + down);
+    client_->setFixedSize(QSize(791, 219) + grown);
+}
+
+void Tpattfrm::setColours(const Palette &colours)
+{
+    colours_ = colours;
+    if (rulerShown_)
+        probt();
 }
 
 void Tpattfrm::selectDoubleSlit()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/bitmap_canvas.h"
+#include "platform/palette.h"
 #include "slit/light_experiments.h"
 #include "slit/pattern_measure.h"
 
@@ -78,6 +79,9 @@ public:
 
     // The opening reset, run by exec() before every showing.
     void FormShow();
+    // The pattern zoom times as large, the controls below it; and the ruler's colour.
+    void setZoom(int zoom);
+    void setColours(const Palette &colours);
 
     // named drawing operations
     void patternbt();
@@ -132,6 +136,9 @@ private:
     std::unique_ptr<BitmapCanvas> outCanvas_;
     int memoTag_ = 0;         // 1 once the comment box was entered since the save panel opened
     bool rulerShown_ = false; // the ruler lies on the picture shown
+    int zoom_ = 1;
+    Palette colours_;
+    QWidget *client_ = nullptr;
 };
 
 } // namespace wave

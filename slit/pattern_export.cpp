@@ -19,7 +19,7 @@ void Tpattfrm::drawPicture(Canvas &canvas) const
     drawPattern(canvas, params, colourCanvas_.pen().colour,
                 params.blackAndWhite ? colour::white : sample);
     if (rulerShown_)
-        drawRuler(canvas, measure.start, measure.end, params.blackAndWhite);
+        drawRuler(canvas, measure.start, measure.end, params.blackAndWhite, colours_.mark);
 }
 
 void Tpattfrm::ExportPicture1Click()

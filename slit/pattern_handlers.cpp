@@ -47,7 +47,7 @@ void Tpattfrm::outbt()
 
 void Tpattfrm::probt()
 {
-    drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked());
+    drawRuler(*outCanvas_, measure.start, measure.end, bwcb->isChecked(), colours_.mark);
     rulerShown_ = true;
     outim->update();
 }
@@ -61,6 +61,9 @@ void Tpattfrm::scrsbChange()
 void Tpattfrm::widthsbChange()
 {
     widthlb->setText(slitText(slitKind(), widthsb->value()));
+    // The bar is named for what its label says it sets.
+    widthsb->setAccessibleName(slitKind() == SlitKind::Single ? QStringLiteral("Slit width")
+                                                              : QStringLiteral("Slit separation"));
     patternbt();
 }
 

@@ -38,14 +38,14 @@ int cut(double value)
 
 } // namespace
 
-void drawRuler(Canvas &out, QPoint start, QPoint end, bool blackAndWhite)
+void drawRuler(Canvas &out, QPoint start, QPoint end, bool blackAndWhite, QRgb mark)
 {
     const int x0 = start.x(), y0 = start.y();
     const double theta = x0 > end.x() ? 0.0 : std::numbers::pi; // toward the end point
     const double m = theta + std::numbers::pi / 2;
     const double ct = std::cos(theta), st = std::sin(theta);
     const double cm = std::cos(m), sm = std::sin(m);
-    out.pen() = Pen{blackAndWhite ? colour::red : colour::white, 1, PenStyle::Solid};
+    out.pen() = Pen{blackAndWhite ? mark : colour::white, 1, PenStyle::Solid};
 
     // Long enough to leave the picture whatever the start point.
     out.moveTo(x0, y0);

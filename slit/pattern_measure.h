@@ -24,7 +24,8 @@ struct PatternMeasure {
 };
 
 // The ruler from the start point towards the end point's side, ticks every 10 mm and a thick
-// one every 50 mm, with markers across it at both points; red on grey, white on colour.
-void drawRuler(Canvas &out, QPoint start, QPoint end, bool blackAndWhite);
+// one every 50 mm, with markers across it at both points; the mark colour on grey, white on
+// colour.
+void drawRuler(Canvas &out, QPoint start, QPoint end, bool blackAndWhite, QRgb mark = colour::red);
 
 } // namespace wave

@@ -3,6 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/readers.h"
 #include "slit/slit_scene.h"
 #include "view/shared_state.h"
 #include "view/wave_view.h"
@@ -14,6 +15,26 @@
 #include <QTimer>
 
 namespace wave {
+
+namespace {
+
+QString wavelengthText(int wavelength)
+{
+    return QStringLiteral("Wavelength: ") + QString::number(wavelength);
+}
+
+QString widthText(int width)
+{
+    return QStringLiteral("Slit Width: ") + QString::number(width);
+}
+
+// The animation's tick in milliseconds at a "Time Factor" position.
+int tickInterval(int timeFactor)
+{
+    return 400 - 5 * timeFactor;
+}
+
+} // namespace
 
 SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     : QGroupBox(QStringLiteral("Single Slit"), parent), Timer2(new QTimer(this)), view_(view),
@@ -42,15 +63,24 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
 
     GroupBox6 = group(this, "GroupBox6", QStringLiteral("Measure"), {378, 18, 190, 76});
     acb = checkBox(GroupBox6, "acb", QStringLiteral(" Measure Angle"), {10, 22, 170, 20});
-    anlb = label(GroupBox6, "anlb", QStringLiteral("Angle is 0.0°"), {12, 48, 170, 18});
+    auto *angle =
+        label<SpokenLabel>(GroupBox6, "anlb", QStringLiteral("Angle is 0.0°"), {12, 48, 170, 18});
+    auto *mark = label<SpokenLabel>(GroupBox6, "ddlb", QStringLiteral("o"), {150, 44, 10, 12});
+    readDegrees(angle, mark);
+    anlb = angle;
     anlb->hide();
-    ddlb = label(GroupBox6, "ddlb", QStringLiteral("o"), {150, 44, 10, 12});
+    ddlb = mark;
     ddlb->hide();
     lihtbt = button(this, "lihtbt", QStringLiteral("&Light Diffraction"), {378, 104, 190, 33});
 
     nameForReaders(
         {{pwavesb, "Wavelength"}, {openingsb, "Slit width"}, {timeropen, "Time factor"}});
+    readLikeLabel(pwavesb, wavelengthText, QStringLiteral("pixels"));
+    readLikeLabel(openingsb, widthText, QStringLiteral("pixels"));
+    readAsSpeed(timeropen, tickInterval, QStringLiteral("fronts"));
+    keepFromReaders(opentime);
     connectHandlers();
+    listSetupControls();
 }
 
 void SlitPanel::connectHandlers()
@@ -66,7 +96,7 @@ void SlitPanel::connectHandlers()
 
 SlitParams SlitPanel::slitParams() const
 {
-    return SlitParams{pwavesb->value(), openingsb->value(), slitPhase};
+    return SlitParams{pwavesb->value(), openingsb->value(), slitPhase, state_.colours};
 }
 
 void SlitPanel::drawPicture(Canvas &canvas) const
@@ -93,19 +123,19 @@ void SlitPanel::reset()
 
 void SlitPanel::pwavesbChange()
 {
-    wlb->setText(QStringLiteral("Wavelength: ") + QString::number(pwavesb->value()));
+    wlb->setText(wavelengthText(pwavesb->value()));
     opening();
 }
 
 void SlitPanel::openingsbChange()
 {
-    openlb->setText(QStringLiteral("Slit Width: ") + QString::number(openingsb->value()));
+    openlb->setText(widthText(openingsb->value()));
     opening();
 }
 
 void SlitPanel::timeropenChange()
 {
-    Timer2->setInterval(400 - 5 * timeropen->value());
+    Timer2->setInterval(tickInterval(timeropen->value()));
 }
 
 void SlitPanel::StarbtClick()

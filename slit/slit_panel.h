@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/setup_controls.h"
+
 #include <QGroupBox>
 
 #include <functional>
@@ -54,6 +56,11 @@ public:
     void drawPicture(Canvas &canvas) const;
     // The product's reset, run at every activation.
     void reset();
+    // Everything a student can set in the group, by the controls' names; and the same taken
+    // back, checked whole first: a fault changes nothing. What `values`
+    // leave out is taken from `base`, else kept.
+    SetupValues settings() const;
+    SetupCheck apply(const SetupValues &values, const SetupValues &base = {});
 
     // handlers
     void pwavesbChange();
@@ -66,9 +73,11 @@ public:
 
 private:
     void connectHandlers();
+    void listSetupControls();
 
     WaveView &view_;
     SharedState &state_;
+    SetupControls setup_;
 };
 
 } // namespace wave

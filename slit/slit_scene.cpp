@@ -45,12 +45,13 @@ void drawSlit(Canvas &canvas, const SlitParams &params)
     // incoming front is drawn over the barrier; the phase itself waits for the next tick.
     const int t = params.phase % lambda;
 
-    canvas.pen() = Pen{colour::white, 1, PenStyle::Clear};
-    canvas.brush() = Brush{colour::white, BrushStyle::Solid};
+    const Palette &colours = params.colours;
+    canvas.pen() = Pen{colours.ground, 1, PenStyle::Clear};
+    canvas.brush() = Brush{colours.ground, BrushStyle::Solid};
     canvas.rectangle(0, 0, W + 1, H + 1);
 
-    canvas.pen() = Pen{colour::black, 1, PenStyle::Solid};
-    canvas.brush() = Brush{colour::black, BrushStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+    canvas.brush() = Brush{colours.ink, BrushStyle::Solid};
     canvas.rectangle(0, g.f - 4, g.cx - g.hw, g.f + 1);
     canvas.rectangle(g.cx + g.hw, g.f - 4, W, g.f + 1);
 
@@ -76,7 +77,7 @@ void drawSlit(Canvas &canvas, const SlitParams &params)
         canvas.arc(cL - r, g.f - r, cL + r, g.f + r, cL, top, g.leftEnd.x(), g.leftEnd.y());
     }
 
-    canvas.pen() = Pen{colour::black, 2, PenStyle::Solid};
+    canvas.pen() = Pen{colours.ink, 2, PenStyle::Solid};
 }
 
 QString describeSlit(const SlitParams &params)

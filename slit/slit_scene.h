@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -13,6 +15,7 @@ struct SlitParams {
     int lambda = 10; // distance between fronts, pixels
     int width = 20;  // width of the slit, pixels
     int phase = 0;   // how far every front has moved up, pixels
+    Palette colours{};
 };
 
 // Where the parts of the picture lie in a view of W x H pixels.
@@ -34,9 +37,9 @@ SlitGeometry slitGeometry(const SlitParams &params, int W, int H);
 // The slit animation's next phase: one pixel on, back to 0 after lambda.
 int nextPhase(int phase, int lambda);
 
-// The whole picture: white ground, the barrier with its gap, the plane fronts coming up
+// The whole picture: the ground, the barrier with its gap, the plane fronts coming up
 // to it and the diffracted fronts above it, each straight across the slit and bending down
-// on both sides. Leaves a black solid pen of width 2 for the overlay drawn over it.
+// on both sides. Leaves a solid ink pen of width 2 for the overlay drawn over it.
 void drawSlit(Canvas &canvas, const SlitParams &params);
 
 // What the slit scene shows, in words for a screen reader.

@@ -17,7 +17,12 @@ fail() {
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 $7 $8 }')
 expected=(./usr/bin/interfer ./usr/share/man/man1/interfer.1.gz
-    ./usr/share/doc/wavelab/copyright ./usr/share/doc/wavelab/changelog.gz)
+    ./usr/share/doc/wavelab/copyright ./usr/share/doc/wavelab/changelog.gz
+    ./usr/share/mime/packages/wavelab.xml
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-wavelab-setup.svg)
+for lesson in "$(dirname "$0")"/../examples/*.wavelab; do
+    expected+=("./usr/share/wavelab/examples/${lesson##*/}")
+done
 for product in Pelvane Rundique Sorvelle; do
     id=org.wavelab.$product
     expected+=("./usr/bin/$product->interfer" "./usr/share/man/man1/$product.1.gz->interfer.1.gz"
@@ -38,6 +43,13 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
     grep -q "\b$library\b" <<< "$depends" || fail "no dependency on $library: $depends"
 done
+
+# What the package says it takes, against what it unpacks to (dpkg counts whole KiB).
+claimed=$(dpkg-deb -f "$deb" Installed-Size)
+dpkg-deb -x "$deb" "$out/tree"
+unpacked=$(du -sk --apparent-size "$out/tree" | cut -f1)
+[ "$claimed" -ge $((unpacked * 9 / 10)) ] && [ "$claimed" -le $((unpacked * 11 / 10)) ] \
+    || fail "the package claims $claimed KiB installed but unpacks to $unpacked KiB"
 
 if ! report=$(lintian --fail-on error "$deb" 2>&1); then
     fail "lintian reports errors: $report"

@@ -9,6 +9,7 @@
 #include "scripted_file_dialogs.h"
 #include "scripted_printer.h"
 #include "scripted_random.h"
+#include "scripted_starter.h"
 
 #include <QComboBox>
 
@@ -21,13 +22,13 @@ struct Started {
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     ScriptedPrinter printer;
+    ScriptedStarter starter;
     TInterference window;
 
-    explicit Started(const QString &name)
-        : window(name, {dialogs, files, clipboard, random, printer})
+    explicit Started(const QString &name, const QString &setupPath = {})
+        : window(name, {dialogs, files, clipboard, random, printer, starter})
     {
-        window.show();
-        window.FormActivate();
+        window.start(setupPath);
     }
     InterferencePanel &panel() { return *window.Varying; }
 };

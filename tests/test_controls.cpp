@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/controls.h"
+#include "platform/file_dialogs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace wave;
 
@@ -18,6 +24,8 @@ private slots:
     void programUnchecksARadioButton();
     void programSelectionRunsNoHandler();
     void focusEnterAndLeave();
+    void typedNamesWithQuotesStayInTheFolderShown_data();
+    void typedNamesWithQuotesStayInTheFolderShown();
 };
 
 void ControlsTest::notebookHandlerRunsBeforeThePageShows()
@@ -123,6 +131,64 @@ void ControlsTest::focusEnterAndLeave()
     QVERIFY(list->hasFocus());
     QCOMPARE(entered, 0);
     QCOMPARE(left, 0);
+}
+
+void ControlsTest::typedNamesWithQuotesStayInTheFolderShown_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("quote inside") << true << "a\"b.svg"
+                                  << "a\"b.svg";
+    QTest::newRow("quoted word") << true << "my \"pic\" it.svg"
+                                 << "my \"pic\" it.svg";
+    QTest::newRow("quotes, no extension") << true << "\"notes\""
+                                          << "\"notes\".png";
+    QTest::newRow("plain name") << true << "plain"
+                                << "plain.png";
+    QTest::newRow("opening one") << false << "run \"3\".int"
+                                 << "run \"3\".int";
+}
+
+// Typed into the real dialog key by key, in the folder it shows; the program's working
+// folder lies elsewhere.
+void ControlsTest::typedNamesWithQuotesStayInTheFolderShown()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir shown;
+    QTemporaryDir working;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    if (!save) {
+        QFile existing(shown.filePath(saved));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+    }
+    QTimer typist;
+    typist.setInterval(10);
+    connect(&typist, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        typist.stop();
+        dialog->setDirectory(shown.path());
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    typist.start();
+    QtFileDialogs dialogs;
+    const QString chosen =
+        save ? dialogs.saveFileAs(nullptr, QStringLiteral("Export"),
+                                  {{QStringLiteral("PNG"), QStringLiteral("*.png"), "png"},
+                                   {QStringLiteral("SVG"), QStringLiteral("*.svg"), "svg"}})
+             : dialogs.openFile(nullptr, QStringLiteral("Open"),
+                                {QStringLiteral("Experiment"), QStringLiteral("*.int"), "int"});
+    QDir::setCurrent(before);
+    QCOMPARE(chosen, shown.filePath(saved));
 }
 
 QTEST_MAIN(ControlsTest)

@@ -134,6 +134,29 @@ int bitmapsIn(const QString &path)
     return int(list->split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2; // two of heading
 }
 
+// The bitmaps of a PDF, each as it was put in; empty when pdfimages fails.
+QList<QImage> imagesIn(const QString &path)
+{
+    QTemporaryDir dir;
+    QList<QImage> images;
+    if (!run(QStringLiteral("pdfimages"), {QStringLiteral("-png"), path, dir.filePath("i")}))
+        return images;
+    for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files, QDir::Name))
+        images << QImage(file.filePath()).convertToFormat(QImage::Format_RGB32);
+    return images;
+}
+
+// Whether the bitmap stands somewhere in the picture exactly, pixel for pixel.
+bool standsIn(const QImage &piece, const QImage &picture)
+{
+    for (int y = 0; y + piece.height() <= picture.height(); ++y)
+        for (int x = 0; x + piece.width() <= picture.width(); ++x)
+            if (picture.copy(x, y, piece.width(), 1) == piece.copy(0, 0, piece.width(), 1) &&
+                picture.copy(x, y, piece.width(), piece.height()) == piece)
+                return true;
+    return false;
+}
+
 void bandAndMap(Started &started, bool map)
 {
     InterferencePanel &panel = started.panel();
@@ -252,6 +275,9 @@ void ExportTest::pictureExports()
             continue;
         }
         QCOMPARE(bitmapsIn(path), bitmaps);
+        if (name.endsWith(QLatin1String(".pdf")))
+            for (const QImage &piece : imagesIn(path))
+                QVERIFY2(standsIn(piece, screen), "a PDF's bitmap differs from the screen");
         const QImage back = renderedBack(path, screen.size());
         QVERIFY2(!back.isNull(), qPrintable(name));
         QVERIFY(looksLike(screen, back));

@@ -132,10 +132,13 @@ void FieldRendererTest::ringsOfCentresBeyondTheView()
         const int cx = centres[i / perSource];
         const std::vector<int> &a = arcs[i].args;
         QCOMPARE((a[0] + a[2]) / 2, cx);
-        // Inside, the rays toward the bottom corners; beyond, the level rays of a true half.
+        // Inside, the rays toward the bottom corners; beyond, rays just under the level of a
+        // true half, by a slope of one pixel in about 1.5 radii.
         const bool inside = cx >= 0 && cx < 709;
-        const std::vector<int> rays = inside ? std::vector<int>{709, 341, 0, 341}
-                                             : std::vector<int>{cx + 1, 344, cx - 1, 344};
+        const int r = (a[2] - a[0]) / 2;
+        const std::vector<int> rays =
+            inside ? std::vector<int>{709, 341, 0, 341}
+                   : std::vector<int>{cx + 3 * r / 2, 345, cx - 3 * r / 2 - 1, 345};
         QCOMPARE(std::vector<int>(a.begin() + 4, a.end()), rays);
     }
 }
@@ -143,15 +146,39 @@ void FieldRendererTest::ringsOfCentresBeyondTheView()
 void FieldRendererTest::outerRingsReachTheView()
 {
     // At S 493 the outer centres lie 150 and 127 columns beyond the view; their rings cross
-    // the edge columns all the way up, where each circle meets them.
-    QImage image(709, 349, QImage::Format_RGB32);
-    BitmapCanvas canvas(image);
-    FieldParams params;
-    params.n = 3;
-    params.S = 493;
-    params.P = {40, 40, 40};
-    params.colourWaves = false;
-    drawField(canvas, params);
+    // the edge columns all the way up, where each circle meets them, and end on the centre
+    // row 344 like a true upper half: below it only the source discs are drawn.
+    const auto draw = [](int S, int P) {
+        QImage image(709, 349, QImage::Format_RGB32);
+        BitmapCanvas canvas(image);
+        FieldParams params;
+        params.n = 3;
+        params.S = S;
+        params.P = {P, P, P};
+        params.colourWaves = false;
+        drawField(canvas, params);
+        return image;
+    };
+    for (const auto &[S, P] : {std::pair{493, 40}, {493, 7}, {420, 2}, {380, 23}, {700, 60}}) {
+        const QImage image = draw(S, P);
+        const std::array<int, 3> lefts = markerLefts(3, S);
+        int onCentreRow = 0;
+        for (int x = 0; x < 709; ++x) {
+            onCentreRow += image.pixel(x, 344) == 0xff000000u;
+            const bool disc = std::any_of(lefts.begin(), lefts.end(), [x](int left) {
+                return x >= left - 14 && x < left - 14 + 5;
+            });
+            for (int y = 345; y < 349 && !disc; ++y)
+                QVERIFY2(image.pixel(x, y) == 0xffffffffu,
+                         qPrintable(QStringLiteral("S %1, P %2: ring at (%3, %4)")
+                                        .arg(S)
+                                        .arg(P)
+                                        .arg(x)
+                                        .arg(y)));
+        }
+        QVERIFY(onCentreRow > 0);
+    }
+    const QImage image = draw(493, 40);
     // How many rings cross the column where they should; -1 for one that is missing there.
     const auto crossings = [&](int cx, int column) {
         int found = 0;

@@ -5,11 +5,17 @@
 #include "slit/light_window.h"
 #include "started_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -48,6 +54,7 @@ private slots:
     void everyPageIsReachedFromTheContents();
     void productPagesOfferThingsToTry_data();
     void productPagesOfferThingsToTry();
+    void boldNamesAreTheProgramsCaptions();
     void backAndForward();
     void aboutNamesProductVersionAndLicence_data();
     void aboutNamesProductVersionAndLicence();
@@ -161,6 +168,51 @@ void HelpTest::productPagesOfferThingsToTry()
     const QString tried = text.mid(start, text.indexOf(QStringLiteral("</ol>"), start) - start);
     const qsizetype count = tried.count(QStringLiteral("<li>"));
     QVERIFY2(count >= 3 && count <= 5, qPrintable(QString::number(count)));
+}
+
+// Every control the pages name in bold is one the student finds on the screen, by its
+// caption; words in lower case are the physics, not controls.
+void HelpTest::boldNamesAreTheProgramsCaptions()
+{
+    Started started(QStringLiteral("Rundique"));
+    QStringList captions;
+    const auto add = [&captions](QString text) {
+        text.remove(QLatin1Char('&'));
+        captions << text.trimmed();
+    };
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            add(button->text());
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            add(label->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            add(group->title());
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                add(list->itemText(i));
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        for (QAction *action : widget->findChildren<QAction *>())
+            add(action->text());
+    }
+    const QStringList keys{QStringLiteral("F1")};
+    static const QRegularExpression bold(QStringLiteral("<b>([^<]*)</b>"));
+    QStringList missing;
+    for (const QString &page : helpPages())
+        for (const QRegularExpressionMatch &match : bold.globalMatch(pageText(page))) {
+            const QString named = match.captured(1).simplified();
+            if (!named.at(0).isUpper() || keys.contains(named) ||
+                named.endsWith(QStringLiteral(" law")))
+                continue;
+            const bool shown = std::any_of(captions.begin(), captions.end(), [&](const QString &c) {
+                return c.compare(named, Qt::CaseInsensitive) == 0 ||
+                       c.startsWith(named + QLatin1Char(':'), Qt::CaseInsensitive);
+            });
+            if (!shown)
+                missing << page + QStringLiteral(": ") + named;
+        }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
 }
 
 void HelpTest::backAndForward()

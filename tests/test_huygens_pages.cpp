@@ -51,6 +51,8 @@ private slots:
     void noRedrawWhileTimerRuns();
     void pageChangeStopsAnimationsAndMeasuring();
     void modeCaption();
+    void altWTurnsToTheSecondPage();
+    void modalWindowLeavesTheShownPageDrawn();
     void lengthMeasureOnWaveletPage();
     void controlsFitTheirPlaces();
     void barsTakeTheKeys();
@@ -141,13 +143,13 @@ void TestHuygensPages::pageChangeStopsAnimationsAndMeasuring()
 
     auto *stabt = find<QPushButton>(s.window, "stabt");
     stabt->click();
-    QCOMPARE(stabt->text(), QStringLiteral("&Stop Wave"));
+    QCOMPARE(stabt->text(), QStringLiteral("S&top Wave"));
     QVERIFY(s.window.huygens->lrtimer->isActive());
     find<QCheckBox>(s.window, "dcb")->setChecked(true);
     QVERIFY(find<QLabel>(s.window, "analis2")->isVisible());
     s.window.huynb->setPage(1);
     QVERIFY(!s.window.huygens->lrtimer->isActive());
-    QCOMPARE(stabt->text(), QStringLiteral("&Start Wave"));
+    QCOMPARE(stabt->text(), QStringLiteral("S&tart Wave"));
     QVERIFY(!find<QCheckBox>(s.window, "dcb")->isChecked());
     QVERIFY(find<QLabel>(s.window, "analis2")->isHidden());
     QCOMPARE(s.window.Panel1->water->cursor().shape(), Qt::ArrowCursor);
@@ -156,13 +158,39 @@ void TestHuygensPages::pageChangeStopsAnimationsAndMeasuring()
 void TestHuygensPages::modeCaption()
 {
     Started s(QStringLiteral("Pelvane.exe"));
-    QCOMPARE(s.window.huynb->pageCaption(1), QStringLiteral("Wavefront Interactions"));
+    QCOMPARE(s.window.huynb->pageCaption(1), QStringLiteral("&Wavefront Interactions"));
     find<QRadioButton>(s.window, "reflrb")->click();
     QCOMPARE(s.window.huynb->pageCaption(1), QStringLiteral("&Wave Front Reflection"));
     QVERIFY(find<QScrollBar>(s.window, "wavesb")->isHidden());
     QCOMPARE(picture(s.window).pixel(100, 87), colour::black); // a wall point at x = 100
     find<QRadioButton>(s.window, "refrarb")->click();
     QCOMPARE(s.window.huynb->pageCaption(1), QStringLiteral("&Wave Front Refraction"));
+}
+
+void TestHuygensPages::altWTurnsToTheSecondPage()
+{
+    Started s(QStringLiteral("Pelvane.exe"));
+    s.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    s.window.huynb->setPage(0);
+    QTest::keyClick(&s.window, Qt::Key_W, Qt::AltModifier);
+    QCOMPARE(s.window.huynb->pageIndex(), 1);
+}
+
+// A modal window's return resets the product; the view then shows the page it is on, drawn
+// at the reset values, and so do the copy and the print.
+void TestHuygensPages::modalWindowLeavesTheShownPageDrawn()
+{
+    Started fresh(QStringLiteral("Pelvane.exe"));
+    Started s(QStringLiteral("Pelvane.exe"));
+    s.window.huynb->setPage(0);
+    find<QScrollBar>(s.window, "wavefrontsb")->setValue(57);
+    s.window.huynb->setPage(1);
+    s.window.FormDeactivate();
+    s.window.FormActivate();
+    QCOMPARE(picture(s.window), picture(fresh.window));
+    s.window.Copy2->trigger();
+    QCOMPARE(s.clipboard.image, picture(fresh.window));
 }
 
 void TestHuygensPages::lengthMeasureOnWaveletPage()

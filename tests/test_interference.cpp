@@ -49,7 +49,7 @@ void InterferenceTest::startAndStopTheWaves()
     QTest::mouseClick(panel.sbt, Qt::LeftButton);
     QVERIFY(panel.timeron->isChecked());
     QVERIFY(panel.Timer1->isActive());
-    QCOMPARE(panel.sbt->text(), QStringLiteral("&Stop Waves"));
+    QCOMPARE(panel.sbt->text(), QStringLiteral("S&top Waves"));
     QCOMPARE(started.window.state.bandsum[3], 0.0);
     QVERIFY(!started.window.state.pointerHeld);
 
@@ -59,7 +59,7 @@ void InterferenceTest::startAndStopTheWaves()
     QTest::mouseClick(panel.sbt, Qt::LeftButton);
     QVERIFY(!panel.timeron->isChecked());
     QVERIFY(!panel.Timer1->isActive());
-    QCOMPARE(panel.sbt->text(), QStringLiteral("&Start Waves"));
+    QCOMPARE(panel.sbt->text(), QStringLiteral("S&tart Waves"));
     QVERIFY(!started.window.Panel1->mim1->isVisible());
     QVERIFY(!started.window.Panel1->mim2->isVisible());
     // stopping keeps the average; only starting clears it
@@ -121,7 +121,7 @@ void InterferenceTest::deactivationStopsTheWaves()
     started.window.FormDeactivate();
     QVERIFY(!panel.timeron->isChecked());
     QVERIFY(!panel.Timer1->isActive());
-    QCOMPARE(panel.sbt->text(), QStringLiteral("&Start Waves"));
+    QCOMPARE(panel.sbt->text(), QStringLiteral("S&tart Waves"));
 }
 
 void InterferenceTest::twoPointExperimentRestoresTheStandardSetUp()

@@ -7,6 +7,8 @@
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"
 #include "scripted_random.h"
+#include "scripted_starter.h"
+#include "view/wave_view.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -19,6 +21,7 @@
 #include <QTest>
 
 #include <memory>
+#include <pwd.h>
 #include <unistd.h>
 
 using namespace wave;
@@ -42,13 +45,17 @@ private slots:
     void cleanupTestCase();
     void everyProductPrintsToTheQueue_data();
     void everyProductPrintsToTheQueue();
+    void anInstancePrintsToItsQueue();
     void refusedJobsAreReported_data();
     void refusedJobsAreReported();
-    void unreachableServiceIsReported();
+    void noPrinterIsReported_data();
+    void noPrinterIsReported();
 
 private:
     // The PDF of the next job the queue finishes.
     QString nextPdf();
+    // The one bitmap of the newest job file the scheduler kept.
+    QImage keptJobImage();
 
     QTemporaryDir root_;
     QProcess scheduler_;
@@ -78,7 +85,7 @@ void OutputCupsTest::initTestCase()
         QVERIFY(file.write(text.toUtf8()) > 0);
     };
     write(QStringLiteral("cupsd.conf"),
-          QStringLiteral("Listen %1\nWebInterface No\nBrowsing No\n"
+          QStringLiteral("Listen %1\nWebInterface No\nBrowsing No\nPreserveJobFiles Yes\n"
                          "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
                          "<Location /admin>\nOrder allow,deny\nAllow all\n</Location>\n"
                          "<Policy default>\n<Limit All>\nOrder allow,deny\nAllow all\n"
@@ -96,6 +103,13 @@ void OutputCupsTest::initTestCase()
     QVERIFY(scheduler_.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    // The queue writes into the submitting user's home, as the system knows it. The clients,
+    // Qt's among them, get a home and a configuration folder of the test's own, so that a
+    // default printer the user once chose neither steers the test nor is touched by it.
+    out_ = QDir(QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir) + QStringLiteral("/PDF"));
+    QVERIFY(QDir(dir).mkpath(QStringLiteral("home")));
+    qputenv("HOME", (dir + QStringLiteral("/home")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", dir.toLocal8Bit());
     for (const char *queue : {"wavepdf", "wavedeny"})
         run(QStringLiteral("lpadmin"),
             {QStringLiteral("-p"), QLatin1String(queue), QStringLiteral("-E"), QStringLiteral("-v"),
@@ -104,9 +118,10 @@ void OutputCupsTest::initTestCase()
     run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("wavedeny"),
                                     QStringLiteral("-u"), QStringLiteral("allow:nobody")});
     run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("wavepdf")});
+    // an instance of the queue, kept in the test's own lpoptions
+    run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), QStringLiteral("wavepdf/draft"),
+                                      QStringLiteral("-o"), QStringLiteral("page-border=single")});
     QVERIFY(run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains("wavepdf"));
-    // the queue writes into the submitting user's home
-    out_ = QDir(QDir::homePath() + QStringLiteral("/PDF"));
     since_ = QDateTime::currentDateTime().addSecs(-1);
 }
 
@@ -142,6 +157,18 @@ QString OutputCupsTest::nextPdf()
     return found;
 }
 
+QImage OutputCupsTest::keptJobImage()
+{
+    const QFileInfoList jobs = QDir(root_.path() + QStringLiteral("/spool"))
+                                   .entryInfoList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
+    if (jobs.isEmpty())
+        return {};
+    QTemporaryDir out;
+    run(QStringLiteral("pdfimages"),
+        {QStringLiteral("-png"), jobs.first().filePath(), out.filePath(QStringLiteral("job"))});
+    return QImage(out.filePath(QStringLiteral("job-000.png")));
+}
+
 void OutputCupsTest::everyProductPrintsToTheQueue_data()
 {
     QTest::addColumn<QString>("program");
@@ -158,7 +185,8 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(program, {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(program, {dialogs, files, clipboard, random, printer, starter});
     window.show();
     window.FormActivate();
 
@@ -169,6 +197,9 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
     const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), picture});
     QVERIFY2(images.contains(QRegularExpression(QStringLiteral("\\s709\\s+349\\s"))),
              qPrintable(images));
+    // The job as the scheduler received it carries the view's picture pixel for pixel.
+    const QImage sent = keptJobImage();
+    QCOMPARE(sent.convertToFormat(QImage::Format_RGB32), window.Panel1->water->image());
 
     if (program == QStringLiteral("Rundique")) {
         window.Varying->prntbt->click();
@@ -179,6 +210,25 @@ void OutputCupsTest::everyProductPrintsToTheQueue()
                                      .split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 2); // headings only: no bitmap on the full page
     }
+}
+
+// An instance of a queue is a printer of its own: the page goes to its queue.
+void OutputCupsTest::anInstancePrintsToItsQueue()
+{
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ScriptedClipboard clipboard;
+    ScriptedRandom random;
+    QtPrinter printer;
+    printer.device().setPrinterName(QStringLiteral("wavepdf/draft"));
+    QCOMPARE(printer.device().printerName(), QStringLiteral("wavepdf/draft"));
+    ScriptedStarter starter;
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
+    window.FormActivate();
+    window.print2->trigger();
+    QVERIFY2(dialogs.shown.empty(), dialogs.shown.empty() ? "" : qPrintable(dialogs.shown[0].text));
+    QVERIFY(!nextPdf().isEmpty());
 }
 
 // A queue told to reject jobs is refused before the page is drawn; a queue that takes the
@@ -192,32 +242,38 @@ void OutputCupsTest::refusedJobsAreReported_data()
                                << "does not take jobs for the printer \"wavepdf\"";
     QTest::newRow("denied") << "wavedeny"
                             << "refused the page for the printer \"wavedeny\"";
+    QTest::newRow("rejecting, an instance")
+        << "wavepdf/draft"
+        << "does not take jobs for the printer \"wavepdf/draft\"";
 }
 
 void OutputCupsTest::refusedJobsAreReported()
 {
     QFETCH(QString, queue);
     QFETCH(QString, said);
-    const bool rejecting = queue == QStringLiteral("wavepdf");
+    const QString base = queue.section(QLatin1Char('/'), 0, 0);
+    const bool rejecting = base == QStringLiteral("wavepdf");
     const auto jobs = [&] {
         return run(QStringLiteral("lpstat"),
-                   {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue})
+                   {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), base})
             .count(QLatin1Char('\n'));
     };
     const qsizetype before = jobs();
     if (rejecting)
-        run(QStringLiteral("cupsreject"), {queue});
+        run(QStringLiteral("cupsreject"), {base});
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
+    ScriptedStarter starter;
     printer.device().setPrinterName(queue);
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
     window.FormActivate();
     window.print2->trigger();
     if (rejecting)
-        run(QStringLiteral("cupsaccept"), {queue});
+        run(QStringLiteral("cupsaccept"), {base});
     QCOMPARE(dialogs.shown.size(), 1u);
     QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
     QVERIFY2(dialogs.shown[0].text.contains(said), qPrintable(dialogs.shown[0].text));
@@ -225,21 +281,43 @@ void OutputCupsTest::refusedJobsAreReported()
     QCOMPARE(jobs(), before);
 }
 
-void OutputCupsTest::unreachableServiceIsReported()
+// With no queue at all, or no print service, there is no printer: the student is told so and
+// how to find one, for the picture and for the full page alike.
+void OutputCupsTest::noPrinterIsReported_data()
 {
-    scheduler_.terminate();
-    QVERIFY(scheduler_.waitForFinished());
+    QTest::addColumn<bool>("serviceRuns");
+    QTest::newRow("no queue") << true;
+    QTest::newRow("no print service") << false;
+}
+
+void OutputCupsTest::noPrinterIsReported()
+{
+    QFETCH(bool, serviceRuns);
+    for (const char *queue : {"wavepdf", "wavedeny"})
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QLatin1String(queue)});
+    QVERIFY(!run(QStringLiteral("lpstat"), {QStringLiteral("-p")}).contains("wavepdf"));
+    if (!serviceRuns) {
+        scheduler_.terminate();
+        QVERIFY(scheduler_.waitForFinished());
+    }
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;
     ScriptedRandom random;
     QtPrinter printer;
-    TInterference window(QStringLiteral("Rundique"), {dialogs, files, clipboard, random, printer});
+    ScriptedStarter starter;
+    TInterference window(QStringLiteral("Rundique"),
+                         {dialogs, files, clipboard, random, printer, starter});
+    window.FormActivate();
     window.print2->trigger();
-    QCOMPARE(dialogs.shown.size(), 1u);
-    QCOMPARE(dialogs.shown[0].kind, MessageKind::Error);
-    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("printer")));
-    QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("Print Setup")));
+    window.Varying->prntbt->click();
+    QCOMPARE(dialogs.shown.size(), 2u);
+    for (const ScriptedDialogs::Shown &shown : dialogs.shown) {
+        QCOMPARE(shown.kind, MessageKind::Error);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("No printer is available.")),
+                 qPrintable(shown.text));
+        QVERIFY(shown.text.contains(QStringLiteral("\"Print Setup\"")));
+    }
 }
 
 QTEST_MAIN(OutputCupsTest)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "interference/field_renderer.h"
 #include "interference/node_path.h"
 #include "output/page.h"
+#include "platform/bitmap_canvas.h"
 #include "platform/printer.h"
 #include "recording_canvas.h"
 
@@ -8,6 +10,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +70,8 @@ private slots:
     void ringsAlternateAndSwapAtHalfAWave();
     void nodePathRunsPastTheSourceRow();
     void pdfCarriesHeadingAndOneBitmap();
+    void headingStaysWholeAboveTheExactPicture_data();
+    void headingStaysWholeAboveTheExactPicture();
     void fullPagePdfHasNoBitmap();
     void fullPagePdfPutsDotsAndRingsOnTheirPoints();
 };
@@ -230,6 +235,65 @@ void OutputPageTest::pdfCarriesHeadingAndOneBitmap()
     const QStringList columns = rows[2].simplified().split(' ');
     QCOMPARE(columns[3], QStringLiteral("709"));
     QCOMPARE(columns[4], QStringLiteral("349"));
+}
+
+void OutputPageTest::headingStaysWholeAboveTheExactPicture_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("resolution");
+    QTest::addColumn<bool>("elided");
+    QTest::newRow("tails, 1200 dpi") << "Peggy Jupp-Quigley" << 1200 << false;
+    QTest::newRow("tails, 600 dpi") << "Gwyneth Pryce" << 600 << false;
+    QTest::newRow("300 dpi") << "Ada Lovelace" << 300 << false;
+    QTest::newRow("too long, 1200 dpi") << QString(400, QLatin1Char('y')) << 1200 << true;
+}
+
+// The heading's descenders end above the picture and a name too long for the line is cut
+// with an ellipsis; the picture goes onto the page pixel for pixel, red rings and all.
+void OutputPageTest::headingStaysWholeAboveTheExactPicture()
+{
+    QFETCH(QString, name);
+    QFETCH(int, resolution);
+    QFETCH(bool, elided);
+    QImage picture(709, 349, QImage::Format_RGB32);
+    BitmapCanvas view(picture);
+    FieldParams field;
+    field.colourWaves = true;
+    drawField(view, field);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("picture.pdf"));
+    QtPrinter printer;
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName(file);
+    printer.device().setResolution(resolution);
+    const QString failure = printer.printPage(
+        [&](Canvas &canvas, PageSize page) { drawImagePage(canvas, page, picture, name); });
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+    const QRectF area = printer.device().pageLayout().paintRect(QPageLayout::Point);
+    const double unit = 72.0 / resolution;
+    const QString boxes =
+        poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>"));
+    QString text;
+    for (const QRegularExpressionMatch &match : word.globalMatch(boxes)) {
+        text += match.captured(5) + QLatin1Char(' ');
+        QVERIFY2(match.captured(2).toDouble() >= area.top() + 150 * unit - 0.5, qPrintable(boxes));
+        QVERIFY2(match.captured(4).toDouble() <= area.top() + 300 * unit + 0.01, qPrintable(boxes));
+        QVERIFY2(match.captured(3).toDouble() <= area.right() + 0.01, qPrintable(boxes));
+    }
+    QVERIFY2(text.startsWith(QStringLiteral("Printed by: ")), qPrintable(text));
+    QCOMPARE(text.contains(name), !elided);
+    QCOMPARE(text.contains(QStringLiteral("\u2026")), elided);
+
+    QVERIFY(QProcess::execute(QStringLiteral("pdfimages"), {QStringLiteral("-png"), file,
+                                                            dir.filePath(QStringLiteral("img"))}) ==
+            0);
+    const QImage printed(dir.filePath(QStringLiteral("img-000.png")));
+    QCOMPARE(printed.convertToFormat(QImage::Format_RGB32), picture);
 }
 
 void OutputPageTest::fullPagePdfHasNoBitmap()

@@ -21,6 +21,8 @@ class OutputWindowTest : public QObject {
 private slots:
     void copyTakesThePicture_data();
     void copyTakesThePicture();
+    void keysCopyAndPrintWhereverTheFocusIs_data();
+    void keysCopyAndPrintWhereverTheFocusIs();
     void selectionCopiesTheDraggedRectangle_data();
     void selectionCopiesTheDraggedRectangle();
     void clickWithoutDragLeavesTheClipboard();
@@ -49,6 +51,42 @@ void OutputWindowTest::copyTakesThePicture()
     QCOMPARE(started.clipboard.image, started.window.Panel1->water->image());
     started.window.Copy3->trigger();
     QCOMPARE(started.clipboard.copies, 2);
+}
+
+void OutputWindowTest::keysCopyAndPrintWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("viewFocused");
+    for (const char *program : {"Rundique", "Pelvane", "Sorvelle"}) {
+        QTest::addRow("%s, view focused", program) << program << true;
+        QTest::addRow("%s, view not focused", program) << program << false;
+    }
+}
+
+// The pop-up shows the same keys as the Edit menu; only one of the two may take them.
+void OutputWindowTest::keysCopyAndPrintWhereverTheFocusIs()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, viewFocused);
+    Started started(program);
+    started.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&started.window));
+    QWidget *water = started.window.Panel1->water;
+    QWidget *focus = water;
+    if (!viewFocused)
+        for (QWidget *control : started.window.findChildren<QWidget *>())
+            if (control != water && control->isVisible() && control->focusPolicy() & Qt::TabFocus)
+                focus = control;
+    focus->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(started.clipboard.copies, 1);
+    QCOMPARE(started.clipboard.image, started.window.Panel1->water->image());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(started.printer.pages.size(), 1u);
+    QCOMPARE(started.window.Copy3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(started.window.Print3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 void OutputWindowTest::selectionCopiesTheDraggedRectangle_data()

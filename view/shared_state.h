@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/palette.h"
+
 #include <QPoint>
 
 #include <array>
@@ -25,6 +27,7 @@ struct SharedState {
     std::array<double, 800> bandsum{};
     double bandpeak = 0.0;
     Canvas *wavecanvas = nullptr; // where the node path draws
+    Palette colours{};            // of every picture the products draw
 
     // The pointer's measurements on the wave view, in view coordinates.
     bool selecting = false;  // a copy selection is being dragged

@@ -75,6 +75,68 @@ WaveView::WaveView(QWidget *parent)
     for (QWidget *hidden : std::initializer_list<QWidget *>{mim2, center3, dissh, copyshape, Image1,
                                                             mim1, screenpos, movescreen})
         hidden->hide();
+    // The shapes keep their places in the picture's own pixels, where the handlers read them;
+    // over a zoomed picture the picture draws them enlarged.
+    water->overlay = [this](QPainter &painter) { drawZoomedShapes(painter); };
+    for (ShapeLayer *shape : shapes())
+        shape->installEventFilter(this);
+    for (ImageView *map : {mim1, mim2})
+        map->installEventFilter(this);
+}
+
+void WaveView::drawZoomedShapes(QPainter &painter) const
+{
+    const int zoom = water->zoom();
+    if (zoom == 1)
+        return;
+    // Bottom to top, as the layers lie.
+    if (!mim2->isHidden())
+        painter.drawImage(zoomed(mim2), mim2->image());
+    for (const ShapeLayer *shape : shapes()) {
+        if (shape == screenpos && !mim1->isHidden())
+            painter.drawImage(zoomed(mim1), mim1->image());
+        if (!shape->isHidden())
+            shape->paintShape(painter, zoomed(shape).adjusted(0, 0, -1, -1), zoom);
+    }
+}
+
+QRect WaveView::zoomed(const QWidget *layer) const
+{
+    const int zoom = water->zoom();
+    const QRect place = layer->geometry();
+    return QRect((place.x() - viewOffset) * zoom, (place.y() - viewOffset) * zoom,
+                 place.width() * zoom, place.height() * zoom);
+}
+
+bool WaveView::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (water->zoom() > 1 && (type == QEvent::Move || type == QEvent::Resize ||
+                              type == QEvent::Show || type == QEvent::Hide))
+        water->update();
+    return QFrame::eventFilter(watched, event);
+}
+
+void WaveView::setZoom(int zoom)
+{
+    water->setZoom(zoom);
+    for (ShapeLayer *shape : shapes())
+        shape->setDrawnByPicture(zoom > 1);
+    for (ImageView *map : {mim1, mim2})
+        map->setDrawnByPicture(zoom > 1);
+    // The band's bar runs along the whole height of the zoomed picture.
+    movescreen->setGeometry(viewOffset + 692 * zoom, viewOffset + 2 * zoom, 17, 251 * zoom);
+    setFixedSize(water->size() + QSize(2 * viewOffset, 2 * viewOffset));
+}
+
+void WaveView::setColours(const Palette &colours)
+{
+    const QColor ink = QColor::fromRgb(colours.ink);
+    for (ShapeLayer *marker : markers())
+        marker->setColours(ink, ink);
+    dissh->setColours(QColor::fromRgb(colours.mark), QColor());
+    copyshape->setColours(ink, QColor());
+    screenpos->setColours(ink, ink);
 }
 
 void WaveView::paintEvent(QPaintEvent *)
@@ -82,7 +144,7 @@ void WaveView::paintEvent(QPaintEvent *)
     // Navy frame with a lowered bevel of 5 pixels around the view.
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0, 0, 128));
-    const QRect outer(viewOffset - 5, viewOffset - 5, viewWidth + 10, viewHeight + 10);
+    const QRect outer(viewOffset - 5, viewOffset - 5, water->width() + 10, water->height() + 10);
     for (int i = 0; i < 5; ++i) {
         const QRect ring = outer.adjusted(i, i, -i - 1, -i - 1);
         painter.setPen(QColor(0, 0, 64));

@@ -3,6 +3,7 @@
 
 #include "platform/bitmap_canvas.h"
 #include "platform/controls.h"
+#include "platform/palette.h"
 
 #include <QFrame>
 
@@ -37,10 +38,24 @@ public:
     // The drawing surfaces of the detail map's two buffers, `mim1` and `mim2`.
     Canvas &mapCanvas(bool first) { return first ? mim1Canvas_ : mim2Canvas_; }
 
+    // Shows the picture zoom times as large inside a frame that keeps its border.
+    void setZoom(int zoom);
+    // The markers and frames over the picture in the palette's ink and mark colours.
+    void setColours(const Palette &colours);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::array<ShapeLayer *, 6> shapes() const
+    {
+        return {Center1, center2, center3, dissh, copyshape, screenpos};
+    }
+    // The frame rectangle of a layer, in the zoomed picture's own pixels.
+    QRect zoomed(const QWidget *layer) const;
+    void drawZoomedShapes(QPainter &painter) const;
+
     BitmapCanvas canvas_;
     BitmapCanvas mim1Canvas_;
     BitmapCanvas mim2Canvas_;
