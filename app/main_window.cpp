@@ -35,7 +35,7 @@ TInterference::TInterference(const QString &programName, Services services)
 {
     setObjectName(QStringLiteral("Interference"));
     dropStaleFocusLinks();
-    setWindowTitle(QStringLiteral("Interference"));
+    setWindowTitle(tr("Interference"));
     QFont systemFont = font();
     systemFont.setPixelSize(13);
     setFont(systemFont);
@@ -174,8 +174,8 @@ void TInterference::About1Click()
 {
     const ProductInfo info = productInfo(product_);
     runModal([&] {
-        services_.dialogs.message(this, MessageKind::Information,
-                                  QStringLiteral("About ") + info.caption, aboutText(info.caption));
+        services_.dialogs.message(this, MessageKind::Information, tr("About %1").arg(info.caption),
+                                  aboutText(info.caption));
     });
 }
 

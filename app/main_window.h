@@ -77,6 +77,9 @@ public:
     QMenu *Display1, *Colours1;
     QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *FullScreen1, *LargeDisplay1;
     QAction *ColoursStandard1, *ColoursSafe1, *ColoursDark1;
+    // The language from the next start: the system's or one of the shipped ones.
+    QMenu *Language1;
+    QAction *LanguageSystem1;
 
     Product product() const { return product_; }
     int zoom() const { return zoom_; }
@@ -152,6 +155,7 @@ private:
     void buildPanels();
     void buildMenus();
     void buildDisplayMenu();
+    void buildLanguageMenu();
     void redrawProduct();
     void buildSetupMenu();
     void fillRecent();

@@ -37,37 +37,37 @@ QAction *displayItem(QMenu *menu, const char *name, const QString &caption)
 QString largeDisplayCaption(int factor, bool changed)
 {
     if (!changed)
-        return factor > 1 ? QStringLiteral("&Large Display (%1 x)").arg(factor)
-                          : QStringLiteral("&Large Display");
-    return factor > 1 ? QStringLiteral("&Large Display (%1 x from the next start)").arg(factor)
-                      : QStringLiteral("&Large Display (off from the next start)");
+        return factor > 1 ? TInterference::tr("&Large Display (%1 x)").arg(factor)
+                          : TInterference::tr("&Large Display");
+    return factor > 1 ? TInterference::tr("&Large Display (%1 x from the next start)").arg(factor)
+                      : TInterference::tr("&Large Display (off from the next start)");
 }
 
 } // namespace
 
 void TInterference::buildDisplayMenu()
 {
-    Display1 = new QMenu(QStringLiteral("&Display"), this);
+    Display1 = new QMenu(tr("&Display"), this);
     Display1->setObjectName(QStringLiteral("Display1"));
     menuBar()->insertMenu(View1->menuAction(), Display1);
 
-    ZoomIn1 = displayItem(Display1, "ZoomIn1", QStringLiteral("Zoom &In"));
+    ZoomIn1 = displayItem(Display1, "ZoomIn1", tr("Zoom &In"));
     ZoomIn1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    ZoomOut1 = displayItem(Display1, "ZoomOut1", QStringLiteral("Zoom &Out"));
+    ZoomOut1 = displayItem(Display1, "ZoomOut1", tr("Zoom &Out"));
     ZoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    ZoomReset1 = displayItem(Display1, "ZoomReset1", QStringLiteral("&Actual Size"));
+    ZoomReset1 = displayItem(Display1, "ZoomReset1", tr("&Actual Size"));
     ZoomReset1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    FullScreen1 = displayItem(Display1, "FullScreen1", QStringLiteral("&Full Screen"));
+    FullScreen1 = displayItem(Display1, "FullScreen1", tr("&Full Screen"));
     FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
     FullScreen1->setCheckable(true);
     Display1->addSeparator();
 
-    Colours1 = Display1->addMenu(QStringLiteral("&Colours"));
+    Colours1 = Display1->addMenu(tr("&Colours"));
     Colours1->setObjectName(QStringLiteral("Colours1"));
-    ColoursStandard1 = displayItem(Colours1, "ColoursStandard1", QStringLiteral("&Standard"));
-    ColoursSafe1 = displayItem(Colours1, "ColoursSafe1", QStringLiteral("Colour-&blind Safe"));
-    ColoursDark1 = displayItem(Colours1, "ColoursDark1", QStringLiteral("&Dark Room"));
+    ColoursStandard1 = displayItem(Colours1, "ColoursStandard1", tr("&Standard"));
+    ColoursSafe1 = displayItem(Colours1, "ColoursSafe1", tr("Colour-&blind Safe"));
+    ColoursDark1 = displayItem(Colours1, "ColoursDark1", tr("&Dark Room"));
     auto *colours = new QActionGroup(this);
     const std::array<QAction *, paletteCount> kinds{ColoursStandard1, ColoursSafe1, ColoursDark1};
     for (std::size_t i = 0; i < kinds.size(); ++i) {
@@ -98,6 +98,7 @@ void TInterference::buildDisplayMenu()
     const QSignalBlocker blocker(LargeDisplay1);
     LargeDisplay1->setChecked(display_.largeDisplay > 1);
     LargeDisplay1->setText(largeDisplayCaption(display_.largeDisplay, false));
+    buildLanguageMenu();
 }
 
 void TInterference::setZoom(int zoom)
@@ -153,8 +154,7 @@ void TInterference::LargeDisplay1Click(bool on)
         if (factor < 2) {
             const QSignalBlocker blocker(LargeDisplay1);
             LargeDisplay1->setChecked(false);
-            LargeDisplay1->setText(
-                QStringLiteral("&Large Display (no room on this screen: zoom instead)"));
+            LargeDisplay1->setText(tr("&Large Display (no room on this screen: zoom instead)"));
             return;
         }
     }

@@ -17,10 +17,10 @@ namespace wave {
 
 void TInterference::connectExport()
 {
-    ExportPicture1 = new QAction(QStringLiteral("E&xport Picture..."), this);
+    ExportPicture1 = new QAction(tr("E&xport Picture..."), this);
     ExportPicture1->setObjectName(QStringLiteral("ExportPicture1"));
     ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    ExportData1 = new QAction(QStringLiteral("Export &Data..."), this);
+    ExportData1 = new QAction(tr("Export &Data..."), this);
     ExportData1->setObjectName(QStringLiteral("ExportData1"));
     // Beside printing and copying, ahead of the user name.
     const QAction *separator = File1->actions().at(File1->actions().indexOf(UserName1) - 1);
@@ -28,7 +28,7 @@ void TInterference::connectExport()
     connect(ExportPicture1, &QAction::triggered, this, &TInterference::ExportPicture1Click);
     connect(ExportData1, &QAction::triggered, this, &TInterference::ExportData1Click);
 
-    Contents1 = new QAction(QStringLiteral("&Contents"), this);
+    Contents1 = new QAction(tr("&Contents"), this);
     Contents1->setObjectName(QStringLiteral("Contents1"));
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
     Help1->insertAction(MeasurementPractice1, Contents1);
@@ -85,10 +85,10 @@ void TInterference::ExportData1Click()
     const QByteArray csv = Varying->bandData(productInfo(product_).caption);
     if (csv.isEmpty()) {
         services_.dialogs.message(
-            this, MessageKind::Information, QStringLiteral("Export Data"),
-            QStringLiteral("There is no intensity band to export.\nSwitch on \" Show "
-                           "Instantaneous Amplitude\" or \" Show Average Amplitude\" on the "
-                           "\"Animation Controls\" page first."));
+            this, MessageKind::Information, tr("Export Data"),
+            tr("There is no intensity band to export.\nSwitch on \" Show "
+               "Instantaneous Amplitude\" or \" Show Average Amplitude\" on the "
+               "\"Animation Controls\" page first."));
         return;
     }
     exportDataFile(this, services_.files, services_.dialogs, csv);

@@ -50,8 +50,8 @@ void TInterference::buildPanels()
     huynb = new Notebook(Panel2);
     huynb->setObjectName(QStringLiteral("huynb"));
     huynb->setGeometry(8, 2, 777, 169);
-    huynb->addPage(QStringLiteral("Huygens' Principle"));
-    huynb->addPage(QStringLiteral("&Wavefront Interactions"));
+    huynb->addPage(tr("Huygens' Principle"));
+    huynb->addPage(tr("&Wavefront Interactions"));
     huynb->hide();
     huygens = new HuygensPages(*huynb, *Panel1, state);
 
@@ -69,8 +69,8 @@ void TInterference::buildPanels()
     BitBtn1->setGeometry(727, 487, 57, 57);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     BitBtn1->setIconSize(QSize(40, 40));
-    BitBtn1->setToolTip(QStringLiteral("Exit"));
-    BitBtn1->setAccessibleName(QStringLiteral("Exit"));
+    BitBtn1->setToolTip(tr("Exit"));
+    BitBtn1->setAccessibleName(tr("Exit"));
     connect(BitBtn1, &QToolButton::clicked, this, &QWidget::close);
 
     // Pointer moves over the panels' own background reset the measuring clicks.
@@ -88,36 +88,35 @@ void TInterference::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    File1 = bar->addMenu(QStringLiteral("&Edit"));
+    File1 = bar->addMenu(tr("&Edit"));
     File1->setObjectName(QStringLiteral("File1"));
-    Copy2 = item(File1, "Copy2", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    print2 = item(File1, "print2", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrintSerup1 = item(File1, "PrintSerup1", QStringLiteral("Print Setup"));
-    EnableCopySelect1 = item(File1, "EnableCopySelect1", QStringLiteral("Enable Copy Select"));
+    Copy2 = item(File1, "Copy2", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    print2 = item(File1, "print2", tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintSerup1 = item(File1, "PrintSerup1", tr("Print Setup"));
+    EnableCopySelect1 = item(File1, "EnableCopySelect1", tr("Enable Copy Select"));
     EnableCopySelect1->setCheckable(true);
     File1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    UserName1 = item(File1, "UserName1", QStringLiteral("&User Name"));
+    UserName1 = item(File1, "UserName1", tr("&User Name"));
 
-    View1 = bar->addMenu(QStringLiteral("&View"));
+    View1 = bar->addMenu(tr("&View"));
     View1->setObjectName(QStringLiteral("View1"));
-    Experiments1 = View1->addMenu(QStringLiteral("&Experiments"));
+    Experiments1 = View1->addMenu(tr("&Experiments"));
     Experiments1->setObjectName(QStringLiteral("Experiments1"));
     TwopointInterference1 =
-        item(Experiments1, "TwopointInterference1", QStringLiteral("&Two Point Interference"));
+        item(Experiments1, "TwopointInterference1", tr("&Two Point Interference"));
     connect(TwopointInterference1, &QAction::triggered, Varying,
             &InterferencePanel::TwopointInterference1Click);
     nodepath1 = Varying->nodepath1;
     View1->addAction(nodepath1);
     connect(nodepath1, &QAction::triggered, Varying, &InterferencePanel::nodepath1Click);
 
-    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    MeasurementPractice1 =
-        item(Help1, "MeasurementPractice1", QStringLiteral("&Measurement Practice"));
-    About1 = item(Help1, "About1", QStringLiteral("&About"));
+    MeasurementPractice1 = item(Help1, "MeasurementPractice1", tr("&Measurement Practice"));
+    About1 = item(Help1, "About1", tr("&About"));
     connect(About1, &QAction::triggered, this, &TInterference::About1Click);
 
-    Return1 = bar->addAction(QStringLiteral("E&xit"));
+    Return1 = bar->addAction(tr("E&xit"));
     Return1->setObjectName(QStringLiteral("Return1"));
     connect(Return1, &QAction::triggered, this, &QWidget::close);
 
@@ -126,8 +125,8 @@ void TInterference::buildMenus()
     // key would make Qt run neither.
     printtry = new QMenu(this);
     printtry->setObjectName(QStringLiteral("printtry"));
-    Print3 = item(printtry, "Print3", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    Copy3 = item(printtry, "Copy3", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    Print3 = item(printtry, "Print3", tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    Copy3 = item(printtry, "Copy3", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
 }
 
 } // namespace wave

@@ -29,7 +29,7 @@ void TInterference::printPage(const Printer::DrawPage &draw)
 {
     const QString failure = services_.printer.printPage(draw);
     if (!failure.isEmpty())
-        services_.dialogs.message(this, MessageKind::Error, QStringLiteral("Print"), failure);
+        services_.dialogs.message(this, MessageKind::Error, tr("Print"), failure);
 }
 
 void TInterference::Print3Click()

@@ -22,10 +22,21 @@ namespace wave {
 
 namespace {
 
-const QString openTitle = QStringLiteral("Open Set-up");
-const QString saveTitle = QStringLiteral("Save Set-up");
-const FileFilter setupFilter{QStringLiteral("Wave set-ups"), QStringLiteral("*.wavelab"),
-                             QStringLiteral("wavelab")};
+QString openTitle()
+{
+    return TInterference::tr("Open Set-up");
+}
+
+QString saveTitle()
+{
+    return TInterference::tr("Save Set-up");
+}
+
+FileFilter setupFilter()
+{
+    return {TInterference::tr("Wave set-ups"), QStringLiteral("*.wavelab"),
+            QStringLiteral("wavelab")};
+}
 
 QString shownName(const QString &path)
 {
@@ -54,7 +65,7 @@ QString droppedSetup(const QMimeData *data)
 
 void TInterference::buildSetupMenu()
 {
-    Setup1 = new QMenu(QStringLiteral("&File"), this);
+    Setup1 = new QMenu(tr("&File"), this);
     Setup1->setObjectName(QStringLiteral("Setup1"));
     menuBar()->insertMenu(menuBar()->actions().constFirst(), Setup1);
     const auto item = [this](const char *name, const QString &caption, const QKeySequence &keys,
@@ -65,27 +76,27 @@ void TInterference::buildSetupMenu()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    NewSetup1 = item("NewSetup1", QStringLiteral("&New Set-up"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    NewSetup1 = item("NewSetup1", tr("&New Set-up"), QKeySequence(Qt::CTRL | Qt::Key_N),
                      &TInterference::NewSetup1Click);
-    OpenSetup1 = item("OpenSetup1", QStringLiteral("&Open Set-up..."),
-                      QKeySequence(Qt::CTRL | Qt::Key_O), &TInterference::OpenSetup1Click);
-    Examples1 = Setup1->addMenu(QStringLiteral("Open &Example"));
+    OpenSetup1 = item("OpenSetup1", tr("&Open Set-up..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+                      &TInterference::OpenSetup1Click);
+    Examples1 = Setup1->addMenu(tr("Open &Example"));
     Examples1->setObjectName(QStringLiteral("Examples1"));
     Examples1->setToolTipsVisible(true);
-    Recent1 = Setup1->addMenu(QStringLiteral("Open &Recent"));
+    Recent1 = Setup1->addMenu(tr("Open &Recent"));
     Recent1->setObjectName(QStringLiteral("Recent1"));
     Recent1->setToolTipsVisible(true);
-    ClearRecent1 = new QAction(QStringLiteral("&Clear List"), this);
+    ClearRecent1 = new QAction(tr("&Clear List"), this);
     ClearRecent1->setObjectName(QStringLiteral("ClearRecent1"));
     connect(ClearRecent1, &QAction::triggered, this, [this] {
         RecentFiles().clear();
         fillRecent();
     });
     Setup1->addSeparator();
-    SaveSetup1 = item("SaveSetup1", QStringLiteral("&Save Set-up..."),
-                      QKeySequence(Qt::CTRL | Qt::Key_S), &TInterference::SaveSetup1Click);
+    SaveSetup1 = item("SaveSetup1", tr("&Save Set-up..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+                      &TInterference::SaveSetup1Click);
     SaveSetupAs1 =
-        item("SaveSetupAs1", QStringLiteral("Save Set-up &As..."),
+        item("SaveSetupAs1", tr("Save Set-up &As..."),
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TInterference::SaveSetupAs1Click);
     setAcceptDrops(true);
     fillRecent();
@@ -188,9 +199,9 @@ void TInterference::openSetup(const QString &path)
 {
     const SetupRead read = readSetupFile(path);
     if (!read.setup) {
-        services_.dialogs.message(this, MessageKind::Error, openTitle,
-                                  QStringLiteral("The set-up %1 could not be opened.\n%2\nNothing "
-                                                 "was changed.")
+        services_.dialogs.message(this, MessageKind::Error, openTitle(),
+                                  tr("The set-up %1 could not be opened.\n%2\nNothing "
+                                     "was changed.")
                                       .arg(shownName(path), read.error));
         if (!QFileInfo::exists(path))
             RecentFiles().remove(path);
@@ -217,17 +228,17 @@ void TInterference::openSetup(const QString &path)
     const QString launcher = launcherName(product);
     const QString failure = services_.starter.start(launcher, {QFileInfo(path).absoluteFilePath()});
     if (!failure.isEmpty()) {
-        services_.dialogs.message(this, MessageKind::Error, openTitle,
-                                  QStringLiteral("The set-up %1 is for %2, and %2 could not be "
-                                                 "started.\n%3")
+        services_.dialogs.message(this, MessageKind::Error, openTitle(),
+                                  tr("The set-up %1 is for %2, and %2 could not be "
+                                     "started.\n%3")
                                       .arg(shownName(path), productInfo(product).caption, failure));
         return;
     }
     RecentFiles().add(path);
     fillRecent();
-    services_.dialogs.message(this, MessageKind::Information, openTitle,
-                              QStringLiteral("The set-up %1 is for %2. It opens in a new %2 "
-                                             "window; this window stays as it is.")
+    services_.dialogs.message(this, MessageKind::Information, openTitle(),
+                              tr("The set-up %1 is for %2. It opens in a new %2 "
+                                 "window; this window stays as it is.")
                                   .arg(shownName(path), productInfo(product).caption));
 }
 
@@ -236,9 +247,9 @@ bool TInterference::openSetupHere(const QString &path, const SetupFile &setup)
     // Settings the file leaves out take the product's start-up values.
     const SetupCheck checked = applyToProduct(setup.settings, startupSettings_.value(product_));
     if (!checked.ok()) {
-        services_.dialogs.message(this, MessageKind::Error, openTitle,
-                                  QStringLiteral("The set-up %1 could not be opened.\n%2\nNothing "
-                                                 "was changed.")
+        services_.dialogs.message(this, MessageKind::Error, openTitle(),
+                                  tr("The set-up %1 could not be opened.\n%2\nNothing "
+                                     "was changed.")
                                       .arg(shownName(path), checked.error));
         return false;
     }
@@ -250,9 +261,9 @@ bool TInterference::openSetupHere(const QString &path, const SetupFile &setup)
     fillRecent();
     if (!checked.ignored.isEmpty())
         services_.dialogs.message(
-            this, MessageKind::Warning, openTitle,
-            QStringLiteral("The set-up %1 was opened, but %2 has no setting of these names, so "
-                           "they were ignored:\n%3")
+            this, MessageKind::Warning, openTitle(),
+            tr("The set-up %1 was opened, but %2 has no setting of these names, so "
+               "they were ignored:\n%3")
                 .arg(shownName(path), productInfo(product_).caption,
                      checked.ignored.join(QStringLiteral(", "))));
     return true;
@@ -268,7 +279,7 @@ void TInterference::NewSetup1Click()
 
 void TInterference::OpenSetup1Click()
 {
-    const QString path = services_.files.openFile(this, openTitle, setupFilter);
+    const QString path = services_.files.openFile(this, openTitle(), setupFilter());
     if (!path.isEmpty())
         openSetup(path);
 }
@@ -287,7 +298,7 @@ void TInterference::SaveSetup1Click()
 
 void TInterference::SaveSetupAs1Click()
 {
-    const QString path = services_.files.saveFile(this, saveTitle, setupFilter);
+    const QString path = services_.files.saveFile(this, saveTitle(), setupFilter());
     if (!path.isEmpty())
         saveSetupTo(path);
 }
@@ -300,7 +311,7 @@ void TInterference::saveSetupTo(const QString &path)
     setup.settings = productSettings();
     const WriteOutcome outcome = writeWholeFile(path, setupBytes(setup));
     if (!outcome.ok()) {
-        services_.dialogs.message(this, MessageKind::Error, saveTitle,
+        services_.dialogs.message(this, MessageKind::Error, saveTitle(),
                                   exportFailureText(path, outcome));
         return;
     }

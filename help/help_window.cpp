@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/help_window.h"
 
+#include "platform/language.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,9 +19,12 @@ namespace {
 
 const QString pagesFolder = QStringLiteral(":/help/");
 
+// A translated page lies in its language's folder beside the English one.
 QUrl pageUrl(const QString &page)
 {
-    return QUrl(QStringLiteral("qrc") + pagesFolder + page);
+    const QString translated = pagesFolder + installedLanguage() + QLatin1Char('/') + page;
+    return QUrl(QStringLiteral("qrc") +
+                (QFileInfo::exists(translated) ? translated : pagesFolder + page));
 }
 
 QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
@@ -33,8 +38,8 @@ QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixma
     button->setShortcut(shortcut);
     // The tip is also the button's description for readers: the caption without its mark
     // for the underlined letter.
-    button->setToolTip(QString(text).remove(QLatin1Char('&')) + QStringLiteral(" (") +
-                       shortcut.toString(QKeySequence::NativeText) + QStringLiteral(")"));
+    button->setToolTip(HelpWindow::tr("%1 (%2)").arg(QString(text).remove(QLatin1Char('&')),
+                                                     shortcut.toString(QKeySequence::NativeText)));
     return button;
 }
 
@@ -62,18 +67,18 @@ QStringList helpPages()
 HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     resize(640, 560);
 
-    backbt = toolButton(this, "backbt", QStyle::SP_ArrowBack, QStringLiteral("&Back"),
+    backbt = toolButton(this, "backbt", QStyle::SP_ArrowBack, tr("&Back"),
                         QKeySequence(Qt::ALT | Qt::Key_Left));
-    forwardbt = toolButton(this, "forwardbt", QStyle::SP_ArrowForward, QStringLiteral("&Forward"),
+    forwardbt = toolButton(this, "forwardbt", QStyle::SP_ArrowForward, tr("&Forward"),
                            QKeySequence(Qt::ALT | Qt::Key_Right));
-    contentsbt = toolButton(this, "contentsbt", QStyle::SP_DirHomeIcon, QStringLiteral("&Contents"),
+    contentsbt = toolButton(this, "contentsbt", QStyle::SP_DirHomeIcon, tr("&Contents"),
                             QKeySequence(Qt::ALT | Qt::Key_Home));
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
-    browser->setAccessibleName(QStringLiteral("Help page"));
+    browser->setAccessibleName(tr("Help page"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(false);
 
@@ -102,7 +107,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     connect(browser, &QTextBrowser::backwardAvailable, backbt, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardbt, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(QStringLiteral("Help - ") + browser->documentTitle()); });
+            [this] { setWindowTitle(tr("Help - %1").arg(browser->documentTitle())); });
     backbt->setEnabled(false);
     forwardbt->setEnabled(false);
 }

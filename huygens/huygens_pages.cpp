@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "huygens/huygens_pages.h"
 
+#include "platform/language.h"
+
 #include "huygens/wavefront.h"
 #include "huygens/wavelet_row.h"
 #include "platform/controls.h"
@@ -10,6 +12,7 @@
 #include "view/wave_view.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -41,19 +44,16 @@ void setText(QLabel *l, const QString &text)
     l->adjustSize();
 }
 
-QString number(int v)
-{
-    return QString::number(v);
-}
-
-const char *const speedPrefix = "Wave Speed: ";
-const char *const wavelengthPrefix = "Wavelength: ";
-const char *const refractedPrefix = "Refracted Wave Speed: ";
-const char *const frontsPrefix = "# of Fronts: ";
+// Labels that show a bar's position, each translated where it is shown.
+const char *const speedPrefix = QT_TRANSLATE_NOOP("wave::HuygensPages", "Wave Speed: %1");
+const char *const wavelengthPrefix = QT_TRANSLATE_NOOP("wave::HuygensPages", "Wavelength: %1");
+const char *const refractedPrefix =
+    QT_TRANSLATE_NOOP("wave::HuygensPages", "Refracted Wave Speed: %1");
+const char *const frontsPrefix = QT_TRANSLATE_NOOP("wave::HuygensPages", "# of Fronts: %1");
 
 QString withPrefix(const char *prefix, int v)
 {
-    return QLatin1String(prefix) + number(v);
+    return QCoreApplication::translate("wave::HuygensPages", prefix).arg(v);
 }
 
 std::function<QString(int)> prefixed(const char *prefix)
@@ -63,20 +63,17 @@ std::function<QString(int)> prefixed(const char *prefix)
 
 QString timeStep(int v, int maximum)
 {
-    return QStringLiteral("Time step %1 of %2").arg(v).arg(maximum);
+    return HuygensPages::tr("Time step %1 of %2").arg(v).arg(maximum);
 }
 
 QString periodText(int P)
 {
-    return QStringLiteral("Period: ") + number(P / 10) + QLatin1Char('.') + number(P % 10) +
-           QStringLiteral(" s");
+    return HuygensPages::tr("Period: %1 s").arg(shownNumber(P / 10.0, 1));
 }
 
 QString angleText(int a)
 {
-    const int whole = a == 1 ? 0 : a / 10;
-    const int tenth = a == 1 ? 0 : a % 10;
-    return QStringLiteral("Angle: ") + number(whole) + QLatin1Char('.') + number(tenth);
+    return HuygensPages::tr("Angle: %1").arg(shownNumber(a == 1 ? 0 : a / 10.0, 1));
 }
 
 } // namespace
@@ -86,20 +83,20 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
 {
     buildWaveletPage(notebook.page(0));
     buildWavefrontPage(notebook.page(1));
-    nameForReaders({{numsourcessb, "Number of sources"},
-                    {pointsepsb, "Point separation of the wavelets"},
-                    {timerwavesb, "Wave speed of the wavelets"},
-                    {wlwvfrsb, "Period"},
-                    {numwvwfsb, "Number of waves"},
-                    {lrsb, "Sequential speed"},
-                    {wavefrontsb, "Time set of the wavelets"},
-                    {Speedsb, "Wave speed of the incoming wave"},
-                    {wlsb, "Wavelength of the incoming wave"},
-                    {wavefsb, "Number of fronts"},
-                    {anglesb, "Angle of the incoming wave"},
-                    {wavesb, "Refracted wave speed"},
-                    {timersb, "Time set of the wavefronts"},
-                    {pointsep, "Point separation of the boundary"}});
+    nameForReaders({{numsourcessb, QT_TRANSLATE_NOOP("Readers", "Number of sources")},
+                    {pointsepsb, QT_TRANSLATE_NOOP("Readers", "Point separation of the wavelets")},
+                    {timerwavesb, QT_TRANSLATE_NOOP("Readers", "Wave speed of the wavelets")},
+                    {wlwvfrsb, QT_TRANSLATE_NOOP("Readers", "Period")},
+                    {numwvwfsb, QT_TRANSLATE_NOOP("Readers", "Number of waves")},
+                    {lrsb, QT_TRANSLATE_NOOP("Readers", "Sequential speed")},
+                    {wavefrontsb, QT_TRANSLATE_NOOP("Readers", "Time set of the wavelets")},
+                    {Speedsb, QT_TRANSLATE_NOOP("Readers", "Wave speed of the incoming wave")},
+                    {wlsb, QT_TRANSLATE_NOOP("Readers", "Wavelength of the incoming wave")},
+                    {wavefsb, QT_TRANSLATE_NOOP("Readers", "Number of fronts")},
+                    {anglesb, QT_TRANSLATE_NOOP("Readers", "Angle of the incoming wave")},
+                    {wavesb, QT_TRANSLATE_NOOP("Readers", "Refracted wave speed")},
+                    {timersb, QT_TRANSLATE_NOOP("Readers", "Time set of the wavefronts")},
+                    {pointsep, QT_TRANSLATE_NOOP("Readers", "Point separation of the boundary")}});
     tellReaders();
     connectHandlers();
     listSetupControls();
@@ -107,49 +104,48 @@ HuygensPages::HuygensPages(Notebook &notebook, WaveView &view, SharedState &stat
 
 void HuygensPages::tellReaders()
 {
-    readLikeLabel(wlwvfrsb, periodText, QStringLiteral("seconds"));
+    readLikeLabel(wlwvfrsb, periodText, tr("seconds"));
     readLikeLabel(Speedsb, prefixed(speedPrefix));
-    readLikeLabel(wlsb, prefixed(wavelengthPrefix), QStringLiteral("pixels"));
+    readLikeLabel(wlsb, prefixed(wavelengthPrefix), tr("pixels"));
     readLikeLabel(wavesb, prefixed(refractedPrefix));
-    readLikeLabel(wavefsb, prefixed(frontsPrefix), QStringLiteral("fronts"));
-    readLikeLabel(anglesb, angleText, QStringLiteral("degrees"));
+    readLikeLabel(wavefsb, prefixed(frontsPrefix), tr("fronts"));
+    readLikeLabel(anglesb, angleText, tr("degrees"));
     for (QScrollBar *time : {wavefrontsb, timersb})
         readInWords(time, [maximum = time->maximum()](int v) { return timeStep(v, maximum); });
-    readInWords(pointsep,
-                [](int v) { return QStringLiteral("Boundary points %1 pixels apart").arg(v); });
+    readInWords(pointsep, [](int v) { return tr("Boundary points %1 pixels apart").arg(v); });
     keepFromReaders(timerwave);
     keepFromReaders(movecb);
 }
 
 void HuygensPages::buildWaveletPage(QWidget *page)
 {
-    numsourceslb = caption(page, "numsourceslb", QStringLiteral("Number of Sources: 20"), 8, 4);
+    numsourceslb = caption(page, "numsourceslb", tr("Number of Sources: 20"), 8, 4);
     numsourcessb = slider(page, "numsourcessb", 1, 50, 20, 8, 22);
-    pointseplb = caption(page, "pointseplb", QStringLiteral("Point Separation: 15"), 8, 44);
+    pointseplb = caption(page, "pointseplb", tr("Point Separation: 15"), 8, 44);
     pointsepsb = slider(page, "pointsepsb", 1, 50, 15, 8, 62);
-    wsplb = caption(page, "wsplb", QStringLiteral("Wave Speed: 10"), 8, 84);
+    wsplb = caption(page, "wsplb", tr("Wave Speed: 10"), 8, 84);
     timerwavesb = slider(page, "timerwavesb", 1, 20, 10, 8, 102, 5);
     periodlb = caption(page, "periodlb", periodText(50), 170, 4);
     wlwvfrsb = slider(page, "wlwvfrsb", 1, 100, 50, 170, 22);
-    numwflb = caption(page, "numwflb", QStringLiteral("Number of Waves: 1"), 170, 44);
+    numwflb = caption(page, "numwflb", tr("Number of Waves: 1"), 170, 44);
     numwvwfsb = slider(page, "numwvwfsb", 1, 10, 1, 170, 62, 5);
-    lrlb = caption(page, "lrlb", QStringLiteral("Sequential Speed: 30"), 170, 84);
+    lrlb = caption(page, "lrlb", tr("Sequential Speed: 30"), 170, 84);
     lrsb = slider(page, "lrsb", 10, 50, 30, 170, 102);
     lrlb->hide();
     lrsb->hide();
-    Label7 = caption(page, "Label7", QStringLiteral("Time Set"), 340, 4);
+    Label7 = caption(page, "Label7", tr("Time Set"), 340, 4);
     wavefrontsb = slider(page, "wavefrontsb", 1, 100, 1, 340, 22, 5);
     wavefrontsb->setSingleStep(2);
-    simrb = radio(page, "simrb", QStringLiteral(" &Simultaneous"), {340, 48, 150, 20});
-    movingrb = radio(page, "movingrb", QStringLiteral(" Se&quential"), {340, 70, 150, 20});
+    simrb = radio(page, "simrb", tr(" &Simultaneous"), {340, 48, 150, 20});
+    movingrb = radio(page, "movingrb", tr(" Se&quential"), {340, 70, 150, 20});
     simrb->setChecked(true);
-    timerwave = checkBox(page, "timerwave", QStringLiteral(" Animate Wave"), {510, 22, 90, 26});
+    timerwave = checkBox(page, "timerwave", tr(" Animate Wave"), {510, 22, 90, 26});
     timerwave->setFocusPolicy(Qt::NoFocus); // under the Start button, changed only through it
-    stabt = button(page, "stabt", QStringLiteral("S&tart Wave"), {510, 22, 90, 26});
-    rbt = button(page, "rbt", QStringLiteral("&Reset"), {510, 56, 90, 26});
-    GroupBox7 = group(page, "GroupBox7", QStringLiteral("Measure"), {606, 4, 106, 80});
-    dcb = checkBox(GroupBox7, "dcb", QStringLiteral(" Distance"), {8, 22, 95, 20});
-    analis2 = caption(GroupBox7, "analis2", QStringLiteral("Distance: 0.0"), 8, 48);
+    stabt = button(page, "stabt", tr("S&tart Wave"), {510, 22, 90, 26});
+    rbt = button(page, "rbt", tr("&Reset"), {510, 56, 90, 26});
+    GroupBox7 = group(page, "GroupBox7", tr("Measure"), {606, 4, 106, 80});
+    dcb = checkBox(GroupBox7, "dcb", tr(" Distance"), {8, 22, 95, 20});
+    analis2 = caption(GroupBox7, "analis2", tr("Distance: 0.0"), 8, 48);
     analis2->hide();
     lrtimer = new QTimer(this);
     lrtimer->setObjectName(QStringLiteral("lrtimer"));
@@ -160,12 +156,12 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
 {
     // Three columns: the incoming wave's group, the bars of the boundary and the time, and
     // the modes, buttons and measuring choices, each wide enough for its longest caption.
-    GroupBox5 = group(page, "GroupBox5", QStringLiteral("Incoming Wave"), {4, 0, 330, 140});
-    speedlb = caption(GroupBox5, "speedlb", QStringLiteral("Wave Speed: 15"), 8, 18);
+    GroupBox5 = group(page, "GroupBox5", tr("Incoming Wave"), {4, 0, 330, 140});
+    speedlb = caption(GroupBox5, "speedlb", tr("Wave Speed: 15"), 8, 18);
     Speedsb = slider(GroupBox5, "Speedsb", 2, 50, 15, 8, 36);
-    wavelengthlb = caption(GroupBox5, "wavelengthlb", QStringLiteral("Wavelength: 50"), 8, 60);
+    wavelengthlb = caption(GroupBox5, "wavelengthlb", tr("Wavelength: 50"), 8, 60);
     wlsb = slider(GroupBox5, "wlsb", 20, 100, 50, 8, 78);
-    wavefrontlb = caption(GroupBox5, "wavefrontlb", QStringLiteral("# of Fronts: 1"), 170, 18);
+    wavefrontlb = caption(GroupBox5, "wavefrontlb", tr("# of Fronts: 1"), 170, 18);
     wavefsb = slider(GroupBox5, "wavefsb", 1, 10, 1, 170, 36);
     auto *angle = caption<SpokenLabel>(GroupBox5, "anglelb", angleText(450), 170, 60);
     auto *angleMark = caption<SpokenLabel>(GroupBox5, "degglb", QStringLiteral("o"), 0, 56);
@@ -174,26 +170,26 @@ void HuygensPages::buildWavefrontPage(QWidget *page)
     degglb = angleMark;
     anglesb = slider(GroupBox5, "anglesb", 1, 890, 450, 170, 78, 20);
     degglb->move(anglelb->x() + anglelb->width(), degglb->y());
-    relindexlb = caption(page, "relindexlb", QStringLiteral("Refracted Wave Speed: 10"), 342, 4);
+    relindexlb = caption(page, "relindexlb", tr("Refracted Wave Speed: 10"), 342, 4);
     wavesb = slider(page, "wavesb", 2, 50, 10, 342, 22);
-    Label12 = caption(page, "Label12", QStringLiteral("Time Set"), 342, 44);
+    Label12 = caption(page, "Label12", tr("Time Set"), 342, 44);
     timersb = slider(page, "timersb", 0, 700, 0, 342, 62);
-    Label10 = caption(page, "Label10", QStringLiteral("Point Separation"), 342, 84);
+    Label10 = caption(page, "Label10", tr("Point Separation"), 342, 84);
     pointsep = slider(page, "pointsep", 5, 30, 10, 342, 102);
-    refrarb = radio(page, "refrarb", QStringLiteral(" Refraction"), {508, 2, 98, 21});
-    reflrb = radio(page, "reflrb", QStringLiteral(" Reflection"), {610, 2, 100, 21});
+    refrarb = radio(page, "refrarb", tr(" Refraction"), {508, 2, 98, 21});
+    reflrb = radio(page, "reflrb", tr(" Reflection"), {610, 2, 100, 21});
     refrarb->setChecked(true);
-    Showraycb = checkBox(page, "Showraycb", QStringLiteral(" Show Ra&ys"), {508, 23, 98, 21});
-    meacb = checkBox(page, "meacb", QStringLiteral(" &Measure"), {610, 23, 100, 21});
-    movecb = checkBox(page, "movecb", QStringLiteral(" Animate"), {508, 46, 98, 25});
+    Showraycb = checkBox(page, "Showraycb", tr(" Show Ra&ys"), {508, 23, 98, 21});
+    meacb = checkBox(page, "meacb", tr(" &Measure"), {610, 23, 100, 21});
+    movecb = checkBox(page, "movecb", tr(" Animate"), {508, 46, 98, 25});
     movecb->setFocusPolicy(Qt::NoFocus);
-    stbt = button(page, "stbt", QStringLiteral("&Start Wave"), {508, 46, 98, 25});
-    Resetbt = button(page, "Resetbt", QStringLiteral("&Reset"), {610, 46, 100, 25});
-    ho = group(page, "ho", QStringLiteral("Wavefront Measurements"), {508, 74, 202, 64});
-    waveanal = radio(ho, "waveanal", QStringLiteral(" Angle"), {6, 18, 90, 21});
-    frontanal = radio(ho, "frontanal", QStringLiteral(" Length"), {100, 18, 96, 21});
+    stbt = button(page, "stbt", tr("&Start Wave"), {508, 46, 98, 25});
+    Resetbt = button(page, "Resetbt", tr("&Reset"), {610, 46, 100, 25});
+    ho = group(page, "ho", tr("Wavefront Measurements"), {508, 74, 202, 64});
+    waveanal = radio(ho, "waveanal", tr(" Angle"), {6, 18, 90, 21});
+    frontanal = radio(ho, "frontanal", tr(" Length"), {100, 18, 96, 21});
     waveanal->setChecked(true);
-    auto *reading = caption<SpokenLabel>(ho, "Analis", QStringLiteral("Angle = 0"), 8, 40);
+    auto *reading = caption<SpokenLabel>(ho, "Analis", tr("Angle = 0"), 8, 40);
     auto *readingMark = caption<SpokenLabel>(ho, "deglb", QStringLiteral("o"), 120, 36);
     readDegrees(reading, readingMark);
     Analis = reading;
@@ -215,11 +211,15 @@ void HuygensPages::connectHandlers()
         });
         readLikeLabel(bar, prefixed(prefix), unit);
     };
-    labelled(numsourcessb, numsourceslb, "Number of Sources: ", QStringLiteral("sources"));
-    labelled(pointsepsb, pointseplb, "Point Separation: ", QStringLiteral("pixels"));
+    labelled(numsourcessb, numsourceslb,
+             QT_TRANSLATE_NOOP("wave::HuygensPages", "Number of Sources: %1"), tr("sources"));
+    labelled(pointsepsb, pointseplb,
+             QT_TRANSLATE_NOOP("wave::HuygensPages", "Point Separation: %1"), tr("pixels"));
     labelled(timerwavesb, wsplb, speedPrefix, QString());
-    labelled(lrsb, lrlb, "Sequential Speed: ", QString());
-    labelled(numwvwfsb, numwflb, "Number of Waves: ", QStringLiteral("waves"));
+    labelled(lrsb, lrlb, QT_TRANSLATE_NOOP("wave::HuygensPages", "Sequential Speed: %1"),
+             QString());
+    labelled(numwvwfsb, numwflb, QT_TRANSLATE_NOOP("wave::HuygensPages", "Number of Waves: %1"),
+             tr("waves"));
     connect(wlwvfrsb, &QScrollBar::valueChanged, this, [this](int v) {
         state_.clickPhase = 0;
         setText(periodlb, periodText(v));
@@ -361,7 +361,7 @@ void HuygensPages::rbtClick()
 
 void HuygensPages::stabtClick()
 {
-    toggleWaveAnimation(timerwave, stabt);
+    toggleWaveAnimation(timerwave, stabt, tr("S&tart Wave"), tr("S&top Wave"));
 }
 
 void HuygensPages::lrtimerTimer()
@@ -377,7 +377,7 @@ void HuygensPages::dcbClick()
     state_.clickPhase = 0;
     view_.water->setCursor(dcb->isChecked() ? Qt::CrossCursor : Qt::ArrowCursor);
     analis2->setVisible(dcb->isChecked());
-    setText(analis2, QStringLiteral("Distance: 0.0"));
+    setText(analis2, tr("Distance: 0.0"));
     lrbt();
 }
 
@@ -443,8 +443,8 @@ void HuygensPages::timersbChange()
 
 void HuygensPages::refrarbClick()
 {
-    notebook_.setPageCaption(1, refrarb->isChecked() ? QStringLiteral("&Wave Front Refraction")
-                                                     : QStringLiteral("&Wave Front Reflection"));
+    notebook_.setPageCaption(1, refrarb->isChecked() ? tr("&Wave Front Refraction")
+                                                     : tr("&Wave Front Reflection"));
     relindexlb->setVisible(refrarb->isChecked());
     wavesb->setVisible(refrarb->isChecked());
     refractbttry();
@@ -452,7 +452,7 @@ void HuygensPages::refrarbClick()
 
 void HuygensPages::stbtClick()
 {
-    toggleWaveAnimation(movecb, stbt);
+    toggleWaveAnimation(movecb, stbt, tr("&Start Wave"), tr("&Stop Wave"));
 }
 
 void HuygensPages::ResetbtClick()
@@ -474,8 +474,7 @@ void HuygensPages::waveanalClick()
     state_.anchorPoint = QPoint(0, 0);
     state_.movingPoint = QPoint(0, 0);
     state_.clickPhase = 0;
-    setText(Analis, waveanal->isChecked() ? QString::fromUtf8("Angle = 0.0°")
-                                          : QStringLiteral("Length = 0.0"));
+    setText(Analis, waveanal->isChecked() ? QString::fromUtf8("Angle = 0.0°") : tr("Length = 0.0"));
     refractbttry();
 }
 

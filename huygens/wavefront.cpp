@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "huygens/wavefront.h"
 
+#include "platform/language.h"
+
 #include "platform/canvas.h"
 #include "view/shared_state.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <cmath>
@@ -179,18 +183,22 @@ void drawWavefronts(Canvas &canvas, const WavefrontParams &params)
 QString describeWavefronts(const WavefrontParams &params)
 {
     QString text =
-        QStringLiteral("%1 plane %2 of wavelength %3 meeting a boundary at %4.%5 degrees, ")
+        (params.F == 1 ? QCoreApplication::translate(
+                             "Wavefront", "%1 plane wavefront of wavelength %2 meeting a "
+                                          "boundary at %3 degrees, ")
+                       : QCoreApplication::translate("Wavefront",
+                                                     "%1 plane wavefronts of wavelength %2 meeting "
+                                                     "a boundary at %3 degrees, "))
             .arg(params.F)
-            .arg(params.F == 1 ? QStringLiteral("wavefront") : QStringLiteral("wavefronts"))
             .arg(params.lambda)
-            .arg(params.angle / 10)
-            .arg(params.angle % 10);
-    text +=
-        params.refraction
-            ? QStringLiteral("refracted from speed %1 to speed %2").arg(params.c1).arg(params.c2)
-            : QStringLiteral("reflected at speed %1").arg(params.c1);
+            .arg(shownNumber(params.angle / 10.0, 1));
+    text += params.refraction
+                ? QCoreApplication::translate("Wavefront", "refracted from speed %1 to speed %2")
+                      .arg(params.c1)
+                      .arg(params.c2)
+                : QCoreApplication::translate("Wavefront", "reflected at speed %1").arg(params.c1);
     if (params.rays)
-        text += QStringLiteral(", with rays");
+        text += QCoreApplication::translate("Wavefront", ", with rays");
     return text;
 }
 

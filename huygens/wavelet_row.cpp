@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "huygens/wavelet_row.h"
 
+#include "platform/language.h"
+
 #include "platform/canvas.h"
 #include "view/shared_state.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -81,15 +85,18 @@ QString describeWaveletRow(const WaveletRowParams &params)
 {
     // The time is left out: it moves on with every tick of the animation, and a reader
     // would announce each one.
-    return QStringLiteral("A row of %1 wavelet sources %2 pixels apart, started %3, wave speed "
-                          "%4, period %5.%6, up to %7 wavelets each")
+    return QCoreApplication::translate("WaveletRow",
+                                       "A row of %1 wavelet sources %2 pixels apart, "
+                                       "started %3, wave speed %4, period %5, up to %6 "
+                                       "wavelets each")
         .arg(params.N)
         .arg(params.sep)
-        .arg(params.sequential ? QStringLiteral("one after another at speed %1").arg(params.S)
-                               : QStringLiteral("together"))
+        .arg(params.sequential
+                 ? QCoreApplication::translate("WaveletRow", "one after another at speed %1")
+                       .arg(params.S)
+                 : QCoreApplication::translate("WaveletRow", "together"))
         .arg(params.V)
-        .arg(params.P / 10)
-        .arg(params.P % 10)
+        .arg(shownNumber(params.P / 10.0, 1))
         .arg(params.M);
 }
 

@@ -15,11 +15,11 @@ void InterferencePanel::sbtClick()
 {
     timeron->toggle();
     if (timeron->isChecked()) {
-        sbt->setText(QStringLiteral("S&top Waves"));
+        sbt->setText(tr("S&top Waves"));
     } else {
         view_.mim1->hide();
         view_.mim2->hide();
-        sbt->setText(QStringLiteral("S&tart Waves"));
+        sbt->setText(tr("S&tart Waves"));
     }
 }
 

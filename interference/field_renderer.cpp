@@ -4,6 +4,7 @@
 #include "platform/canvas.h"
 #include "view/shared_state.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -108,29 +109,36 @@ void drawField(Canvas &canvas, const FieldParams &params)
 
 QString describeField(const FieldParams &params)
 {
-    static const char *const counts[] = {"One source", "Two sources", "Three sources"};
+    static const char *const counts[] = {
+        QT_TRANSLATE_NOOP("FieldRenderer", "One source"),
+        QT_TRANSLATE_NOOP("FieldRenderer", "Two sources %1 pixels apart"),
+        QT_TRANSLATE_NOOP("FieldRenderer", "Three sources %1 pixels apart")};
     const int n = std::clamp(params.n, 1, 3);
-    QString text = QLatin1String(counts[n - 1]);
+    QString text = QCoreApplication::translate("FieldRenderer", counts[n - 1]);
     if (n > 1)
-        text += QStringLiteral(" %1 pixels apart").arg(params.S);
+        text = text.arg(params.S);
     QStringList wavelengths;
     for (int k = 0; k < n; ++k)
         wavelengths.append(QString::number(2 * params.P[static_cast<std::size_t>(k)]));
     wavelengths.removeDuplicates();
     if (wavelengths.size() == 1) {
-        text += QStringLiteral(", wavelength ") + wavelengths.first();
+        text += QCoreApplication::translate("FieldRenderer", ", wavelength %1")
+                    .arg(wavelengths.first());
     } else {
         const QString last = wavelengths.takeLast();
-        text += QStringLiteral(", wavelengths ") + wavelengths.join(QStringLiteral(", ")) +
-                QStringLiteral(" and ") + last;
+        text += QCoreApplication::translate("FieldRenderer", ", wavelengths %1 and %2")
+                    .arg(wavelengths.join(QStringLiteral(", ")), last);
     }
-    text += params.colourWaves
-                ? QStringLiteral(", crests solid, troughs dotted in ") + params.colours.troughName
-                : QStringLiteral(", crests solid, troughs dotted");
+    text +=
+        params.colourWaves
+            ? QCoreApplication::translate("FieldRenderer", ", crests solid, troughs dotted in %1")
+                  .arg(params.colours.troughName)
+            : QCoreApplication::translate("FieldRenderer", ", crests solid, troughs dotted");
     if (params.bisector)
-        text += QStringLiteral(", with the perpendicular bisector");
+        text += QCoreApplication::translate("FieldRenderer", ", with the perpendicular bisector");
     if (params.distances)
-        text += QStringLiteral(", with the distances from the sources to the measure point");
+        text += QCoreApplication::translate(
+            "FieldRenderer", ", with the distances from the sources to the measure point");
     return text;
 }
 
@@ -138,7 +146,8 @@ QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &
 {
     QString text;
     if (phaseShift != 0)
-        text += QStringLiteral(", phase shift %1 degrees").arg(phaseShift);
+        text += QCoreApplication::translate("FieldRenderer", ", phase shift %1 degrees")
+                    .arg(phaseShift);
     const int count = std::clamp(n, 1, 3);
     const auto shown = amplitudes.begin() + count;
     if (std::all_of(amplitudes.begin(), shown, [](int a) { return a == 10; }))
@@ -147,10 +156,11 @@ QString describeSourceSettings(int n, int phaseShift, const std::array<int, 3> &
     std::transform(amplitudes.begin(), shown, std::back_inserter(values),
                    [](int a) { return QString::number(a); });
     if (count == 1)
-        return text + QStringLiteral(", amplitude ") + values.first();
+        return text +
+               QCoreApplication::translate("FieldRenderer", ", amplitude %1").arg(values.first());
     const QString last = values.takeLast();
-    return text + QStringLiteral(", amplitudes ") + values.join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + last;
+    return text + QCoreApplication::translate("FieldRenderer", ", amplitudes %1 and %2")
+                      .arg(values.join(QStringLiteral(", ")), last);
 }
 
 } // namespace wave

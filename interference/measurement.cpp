@@ -3,6 +3,8 @@
 
 #include "view/shared_state.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -42,12 +44,12 @@ MeasureLabels measureLabels(int L1, int L2, int S, QPoint m)
                                  : static_cast<int>(std::trunc(std::atan(double(width) / along) *
                                                                180.0 / std::numbers::pi));
     return {
-        QStringLiteral("From Left Point: %1").arg(d1),
-        QStringLiteral("From Right Point: %1").arg(d2),
-        QStringLiteral("Path Difference: %1").arg(std::abs(d1 - d2)),
-        QStringLiteral("Width from CL: %1").arg(width),
-        QStringLiteral("Along CL: %1").arg(along),
-        QStringLiteral("Bisector Angle: %1").arg(angle),
+        QCoreApplication::translate("Measurement", "From Left Point: %1").arg(d1),
+        QCoreApplication::translate("Measurement", "From Right Point: %1").arg(d2),
+        QCoreApplication::translate("Measurement", "Path Difference: %1").arg(std::abs(d1 - d2)),
+        QCoreApplication::translate("Measurement", "Width from CL: %1").arg(width),
+        QCoreApplication::translate("Measurement", "Along CL: %1").arg(along),
+        QCoreApplication::translate("Measurement", "Bisector Angle: %1").arg(angle),
     };
 }
 

@@ -190,7 +190,7 @@ void InterferencePanel::NumpointsChange()
     const bool pair = n == 2;
     setTextColour(Label3, pair ? QColor(Qt::black) : greyText);
     fraction->setEnabled(pair);
-    Label3->setToolTip(pair ? QString() : QStringLiteral("Unmatched is checked"));
+    Label3->setToolTip(pair ? QString() : tr("Unmatched is checked"));
     opgb->setEnabled(pair);
     setTextColour(opgb, pair ? QColor(Qt::black) : greyText);
     if (!pair) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/source_logic.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -42,13 +43,17 @@ std::optional<double> parseFactor(const QString &text)
 
 QString wavelengthLabel(int source, int P)
 {
-    static const std::array<const char *, 3> prefix{"1st Point: ", "2nd Point: ", "3rd Point: "};
-    return QLatin1String(prefix.at(static_cast<std::size_t>(source))) + QString::number(2 * P);
+    static const std::array<const char *, 3> texts{
+        QT_TRANSLATE_NOOP("SourceLogic", "1st Point: %1"),
+        QT_TRANSLATE_NOOP("SourceLogic", "2nd Point: %1"),
+        QT_TRANSLATE_NOOP("SourceLogic", "3rd Point: %1")};
+    return QCoreApplication::translate("SourceLogic", texts.at(static_cast<std::size_t>(source)))
+        .arg(2 * P);
 }
 
 QString amplitudeLabel(int position)
 {
-    return QStringLiteral("Amplitude: ") + QString::number(position);
+    return QCoreApplication::translate("SourceLogic", "Amplitude: %1").arg(position);
 }
 
 int phaseShiftDegrees(int position)
@@ -58,13 +63,13 @@ int phaseShiftDegrees(int position)
 
 QString phaseShiftLabel(int position)
 {
-    return QStringLiteral("Phase Shift: ") + QString::number(phaseShiftDegrees(position)) +
-           QStringLiteral(" Degrees");
+    return QCoreApplication::translate("SourceLogic", "Phase Shift: %1 Degrees")
+        .arg(phaseShiftDegrees(position));
 }
 
 QString separationLabel(int S)
 {
-    return QStringLiteral("Actual Separation: ") + QString::number(S);
+    return QCoreApplication::translate("SourceLogic", "Actual Separation: %1").arg(S);
 }
 
 int animationInterval(int timeFactor, int maximum)

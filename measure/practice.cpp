@@ -3,6 +3,8 @@
 
 #include "platform/canvas.h"
 
+#include <QCoreApplication>
+
 namespace wave {
 
 Verdict judge(double e, double right, double close, const QString &praise)
@@ -11,15 +13,17 @@ Verdict judge(double e, double right, double close, const QString &praise)
         return {MessageKind::Information, praise};
     if (e < close)
         return {MessageKind::Warning,
-                QStringLiteral("Right!\nBut can you get the answer\na little closer?")};
+                QCoreApplication::translate(
+                    "Practice", "Right!\nBut can you get the answer\na little closer?")};
     return judge(false);
 }
 
 Verdict judge(bool right)
 {
     if (right)
-        return {MessageKind::Information, QStringLiteral("Right!\nWell Done!")};
-    return {MessageKind::Error, QStringLiteral("Oops!\nTry again!")};
+        return {MessageKind::Information,
+                QCoreApplication::translate("Practice", "Right!\nWell Done!")};
+    return {MessageKind::Error, QCoreApplication::translate("Practice", "Oops!\nTry again!")};
 }
 
 void clearPractice(Canvas &canvas, const Palette &colours)

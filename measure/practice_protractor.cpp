@@ -6,6 +6,9 @@
 #include "platform/random.h"
 #include "view/pointer.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -74,7 +77,9 @@ QString readingCaption(double d)
     const int n = int(std::trunc(d * 1800 / pi)) + 1;
     // n / 10 alone would show a reading between -1 and 0 without its sign
     const QString sign = n < 0 && n > -10 ? QStringLiteral("-") : QString();
-    return QStringLiteral(" %1%2.%3°").arg(sign).arg(n / 10).arg(std::abs(n) % 10);
+    return QStringLiteral(" %1%2%3%4°")
+        .arg(sign, QString::number(n / 10), QLocale().decimalPoint(),
+             QString::number(std::abs(n) % 10));
 }
 
 ReadingCaptions protractorMove(Canvas &canvas, Measuring &m, const AngleTask &task, QPoint at,
@@ -123,7 +128,7 @@ Verdict judgeAngle(const AngleTask &task, double offered)
 {
     const double e = task.fromNormal ? std::abs(std::abs(90 - task.taskangle) - offered)
                                      : std::abs(offered - task.taskangle);
-    return judge(e, 1.5, 3, QStringLiteral("Right!\nWell done!"));
+    return judge(e, 1.5, 3, QCoreApplication::translate("Practice", "Right!\nWell done!"));
 }
 
 } // namespace wave

@@ -5,6 +5,8 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -89,13 +91,15 @@ QString handleHint(Handle handle)
 {
     switch (handle) {
     case Handle::csh:
-        return QStringLiteral("Adjust to move entire structure.");
+        return QCoreApplication::translate("Practice", "Adjust to move entire structure.");
     case Handle::msh:
-        return QStringLiteral("Adjust the ray\u00b4s position preserving the angle.");
+        return QCoreApplication::translate("Practice",
+                                           "Adjust the ray\u00b4s position preserving the angle.");
     case Handle::lsh:
-        return QStringLiteral("Adjust the point where the ray hits the interface.");
+        return QCoreApplication::translate("Practice",
+                                           "Adjust the point where the ray hits the interface.");
     case Handle::dsh:
-        return QStringLiteral("Adjust the ray\u00b4s angle of incidence.");
+        return QCoreApplication::translate("Practice", "Adjust the ray\u00b4s angle of incidence.");
     }
     return {};
 }

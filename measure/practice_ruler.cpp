@@ -6,6 +6,8 @@
 #include "platform/random.h"
 #include "view/pointer.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -84,13 +86,13 @@ QString rulerMove(Measuring &m, QPoint at)
     m.secondpoint = S;
     const QPoint d = m.firstpoint - S;
     m.reading1 = std::sqrt(double(d.x()) * d.x() + double(d.y()) * d.y());
-    return QStringLiteral("Distance: ") + lengthText(m.reading1);
+    return QCoreApplication::translate("Practice", "Distance: %1").arg(lengthText(m.reading1));
 }
 
 Verdict judgeLength(const RulerTask &task, const Measuring &m)
 {
     return judge(std::abs(m.reading1 - task.tasklength), 3, 5,
-                 QStringLiteral("Right!\nWell Done!"));
+                 QCoreApplication::translate("Practice", "Right!\nWell Done!"));
 }
 
 } // namespace wave

@@ -4,8 +4,10 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
+#include "platform/language.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,7 +40,7 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
       canvas_(proim->image()), dialogs_(dialogs), random_(random)
 {
     setObjectName(QStringLiteral("Profrm"));
-    setWindowTitle(QStringLiteral("Measurement Practice"));
+    setWindowTitle(tr("Measurement Practice"));
     setFixedSize(425, 447);
     QFont systemFont = font();
     systemFont.setPixelSize(13);
@@ -70,24 +72,24 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
 
     practicenb = new Notebook(lower);
     place(practicenb, "practicenb", {8, 6, 300, 168});
-    buildProtractorPage(practicenb->addPage(QStringLiteral("&Protractor")));
-    buildRulerPage(practicenb->addPage(QStringLiteral("&Ruler")));
-    buildRayPage(practicenb->addPage(QStringLiteral("Ray &Movement")));
+    buildProtractorPage(practicenb->addPage(tr("&Protractor")));
+    buildRulerPage(practicenb->addPage(tr("&Ruler")));
+    buildRayPage(practicenb->addPage(tr("Ray &Movement")));
 
-    Checkbt = button(lower, "Checkbt", QStringLiteral("&Check"), {316, 30, 100, 32});
+    Checkbt = button(lower, "Checkbt", tr("&Check"), {316, 30, 100, 32});
     Checkbt->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     Checkbt->setDefault(true);
-    nextbt = button(lower, "nextbt", QStringLiteral("&Next"), {316, 72, 100, 32});
+    nextbt = button(lower, "nextbt", tr("&Next"), {316, 72, 100, 32});
     nextbt->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     nextbt->setLayoutDirection(Qt::RightToLeft);
-    Returnbt = button(lower, "Returnbt", QStringLiteral("Re&turn"), {316, 134, 100, 32});
+    Returnbt = button(lower, "Returnbt", tr("Re&turn"), {316, 134, 100, 32});
     // Enter checks the answer, even after "&Next" was clicked; only on the picture itself does
     // it place the point instead, as a click there would.
     nextbt->setAutoDefault(false);
     Returnbt->setAutoDefault(false);
 
-    nameForReaders({{proim, "Practice picture"}});
-    Contents1 = new QAction(QStringLiteral("&Contents"), this);
+    nameForReaders({{proim, QT_TRANSLATE_NOOP("Readers", "Practice picture")}});
+    Contents1 = new QAction(tr("&Contents"), this);
     Contents1->setObjectName(QStringLiteral("Contents1"));
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(Contents1);
@@ -102,31 +104,33 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
 
 void TProfrm::buildProtractorPage(QWidget *page)
 {
-    Label1 = label(page, "Label1", QStringLiteral("Find the Angle:"), {8, 8, 130, 18});
-    Normalrb = radio(page, "Normalrb", QStringLiteral("From the Normal"), {8, 34, 140, 20});
-    linerb = radio(page, "linerb", QStringLiteral("Between Two Lines"), {8, 60, 140, 20});
+    Label1 = label(page, "Label1", tr("Find the Angle:"), {8, 8, 130, 18});
+    Normalrb = radio(page, "Normalrb", tr("From the Normal"), {8, 34, 140, 20});
+    linerb = radio(page, "linerb", tr("Between Two Lines"), {8, 60, 140, 20});
     linerb->setChecked(true);
-    anggb = group(page, "anggb", QStringLiteral("The angle is"), {152, 4, 138, 84});
-    Ang1rb = radio(anggb, "Ang1rb", QStringLiteral(" 0.0°"), {12, 26, 116, 20});
+    anggb = group(page, "anggb", tr("The angle is"), {152, 4, 138, 84});
+    Ang1rb = radio(anggb, "Ang1rb", QLatin1Char(' ') + shownNumber(0, 1) + QChar(0xB0),
+                   {12, 26, 116, 20});
     Ang1rb->setChecked(true);
-    ang2rb = radio(anggb, "ang2rb", QStringLiteral(" 180.0°"), {12, 54, 116, 20});
+    ang2rb = radio(anggb, "ang2rb", QLatin1Char(' ') + shownNumber(180, 1) + QChar(0xB0),
+                   {12, 54, 116, 20});
 }
 
 void TProfrm::buildRulerPage(QWidget *page)
 {
-    Label2 = label(page, "Label2", QStringLiteral("Measure length between:"), {8, 8, 180, 18});
-    pointsrb = radio(page, "pointsrb", QStringLiteral(" &2 Points"), {8, 34, 130, 20});
+    Label2 = label(page, "Label2", tr("Measure length between:"), {8, 8, 180, 18});
+    pointsrb = radio(page, "pointsrb", tr(" &2 Points"), {8, 34, 130, 20});
     pointsrb->setChecked(true);
-    wavefrontrb = radio(page, "wavefrontrb", QStringLiteral(" &Wavefronts"), {8, 60, 130, 20});
-    pandlrb = radio(page, "pandlrb", QStringLiteral(" Point and &Line"), {8, 86, 130, 20});
-    anallb = label(page, "anallb", QStringLiteral("Length is: 0"), {152, 60, 138, 18});
+    wavefrontrb = radio(page, "wavefrontrb", tr(" &Wavefronts"), {8, 60, 130, 20});
+    pandlrb = radio(page, "pandlrb", tr(" Point and &Line"), {8, 86, 130, 20});
+    anallb = label(page, "anallb", tr("Length is: 0"), {152, 60, 138, 18});
 }
 
 void TProfrm::buildRayPage(QWidget *page)
 {
     Label3 = label(page, "Label3",
-                   QStringLiteral("Drag the four handles to discover each function. Move the "
-                                  "handles to reposition the ray."),
+                   tr("Drag the four handles to discover each function. Move the "
+                      "handles to reposition the ray."),
                    {8, 6, 282, 54});
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setWordWrap(true);
@@ -259,16 +263,16 @@ QString TProfrm::description() const
 {
     if (page_ == 0)
         return Normalrb->isChecked()
-                   ? QStringLiteral("Protractor practice: measure the angle from the normal")
-                   : QStringLiteral("Protractor practice: measure the angle between two lines");
+                   ? tr("Protractor practice: measure the angle from the normal")
+                   : tr("Protractor practice: measure the angle between two lines");
     if (page_ == 1)
-        return pointsrb->isChecked()      ? QStringLiteral("Ruler practice: measure the length "
-                                                                "between the two points")
-               : wavefrontrb->isChecked() ? QStringLiteral("Ruler practice: measure the length "
-                                                           "between the wavefronts")
-                                          : QStringLiteral("Ruler practice: measure the length "
-                                                           "from the point to the line");
-    return QStringLiteral("Ray movement practice: a ray with four handles to drag");
+        return pointsrb->isChecked()      ? tr("Ruler practice: measure the length "
+                                                    "between the two points")
+               : wavefrontrb->isChecked() ? tr("Ruler practice: measure the length "
+                                               "between the wavefronts")
+                                          : tr("Ruler practice: measure the length "
+                                               "from the point to the line");
+    return tr("Ray movement practice: a ray with four handles to drag");
 }
 
 void TProfrm::CheckbtClick()

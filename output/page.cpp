@@ -4,6 +4,8 @@
 #include "platform/canvas.h"
 #include "view/shared_state.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -53,8 +55,9 @@ void drawImagePage(Canvas &canvas, PageSize page, const QImage &picture, const Q
         fitHeading(canvas);
         canvas.pen().colour = colour::black;
         canvas.textOut(0, headingTop,
-                       canvas.fontMetrics().elidedText(QStringLiteral("Printed by: ") + name,
-                                                       Qt::ElideRight, page.width));
+                       canvas.fontMetrics().elidedText(
+                           QCoreApplication::translate("Page", "Printed by: %1").arg(name),
+                           Qt::ElideRight, page.width));
     }
     canvas.stretchImage(picture, imagePageTarget(page, picture.size()));
 }

@@ -15,19 +15,18 @@ TWhoami::TWhoami(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TWhoami"));
-    setWindowTitle(QStringLiteral("I am ...."));
+    setWindowTitle(tr("I am ...."));
     setFixedSize(260, 150);
     paintBackground(this, QColor(254, 253, 199));
 
-    GroupBox1 = group(this, "GroupBox1", QStringLiteral("Name"), {12, 8, 236, 56});
+    GroupBox1 = group(this, "GroupBox1", tr("Name"), {12, 8, 236, 56});
     paintBackground(GroupBox1, QColor(169, 150, 109));
     Iam = new QLineEdit(GroupBox1);
     place(Iam, "Iam", {10, 22, 216, 24});
-    Iam->setAccessibleName(QStringLiteral("User name"));
-    Label1 =
-        label(this, "Label1", QStringLiteral("Name will appear on printout"), {12, 72, 236, 18});
+    Iam->setAccessibleName(tr("User name"));
+    Label1 = label(this, "Label1", tr("Name will appear on printout"), {12, 72, 236, 18});
     Label1->setAlignment(Qt::AlignCenter);
-    okbt = button(this, "okbt", QStringLiteral("Ok"), {90, 100, 80, 32});
+    okbt = button(this, "okbt", tr("Ok"), {90, 100, 80, 32});
     // Enter in the name field presses "Ok"; other keys type as usual.
     okbt->setDefault(true);
     connect(okbt, &QPushButton::clicked, this, &QDialog::accept);

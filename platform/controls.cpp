@@ -334,17 +334,11 @@ void ImageView::emitMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
         emit moved(&event);
 }
 
-void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button)
+void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button, const QString &start,
+                         const QString &stop)
 {
     flag->toggle();
-    // "tart" and "top" hold the underlined letter wherever the button has it: "&Start Wave"
-    // or "S&tart Wave".
-    QString caption = button->text();
-    if (flag->isChecked())
-        caption.replace(QStringLiteral("tart"), QStringLiteral("top"));
-    else
-        caption.replace(QStringLiteral("top"), QStringLiteral("tart"));
-    button->setText(caption);
+    button->setText(flag->isChecked() ? stop : start);
 }
 
 void uncheckRadio(QRadioButton *button)

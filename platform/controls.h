@@ -169,9 +169,9 @@ void onRadioChecked(std::initializer_list<QRadioButton *> buttons, QObject *cont
                     const std::function<void()> &handler);
 
 // The Start button of a wave animation: toggles the animation flag that lies under it and
-// captions the button "Stop Wave" while the flag is checked, else "Start Wave", the letter
-// underlined where the button's caption has it.
-void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button);
+// captions the button `stop` while the flag is checked, else `start`.
+void toggleWaveAnimation(QCheckBox *flag, QAbstractButton *button, const QString &start,
+                         const QString &stop);
 
 // Selects a list item from the program without running any handler.
 void selectSilently(QComboBox *list, int index);

@@ -15,6 +15,7 @@ DisplaySettings loadDisplaySettings()
     read.zoom = std::clamp(settings.value(QStringLiteral("zoom"), 1).toInt(), 1, largestZoom);
     read.palette = paletteFromKey(settings.value(QStringLiteral("palette")).toString());
     read.largeDisplay = std::clamp(settings.value(QStringLiteral("largeDisplay"), 1).toInt(), 1, 8);
+    read.language = settings.value(QStringLiteral("language")).toString();
     return read;
 }
 
@@ -24,6 +25,7 @@ void saveDisplaySettings(const DisplaySettings &written)
     settings.setValue(QStringLiteral("zoom"), written.zoom);
     settings.setValue(QStringLiteral("palette"), paletteKey(written.palette));
     settings.setValue(QStringLiteral("largeDisplay"), written.largeDisplay);
+    settings.setValue(QStringLiteral("language"), written.language);
 }
 
 int fittingZoom(QSize window, QSize picture, QSize screen)

@@ -4,6 +4,7 @@
 #include "platform/palette.h"
 
 #include <QSize>
+#include <QString>
 
 namespace wave {
 
@@ -14,6 +15,7 @@ struct DisplaySettings {
     int zoom = 1;
     PaletteKind palette = PaletteKind::Standard;
     int largeDisplay = 1; // the whole interface's scale from the next start; 1 is off
+    QString language;     // the language from the next start; empty for the system's
 };
 
 // Values out of range read as their nearest allowed value.

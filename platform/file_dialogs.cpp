@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -42,23 +43,26 @@ public:
             return;
         }
         if (!file.dir().exists()) {
-            QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("The folder \"%1\" does not exist.")
-                                     .arg(QDir::toNativeSeparators(file.path())));
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate("FileDialogs", "The folder \"%1\" does not exist.")
+                    .arg(QDir::toNativeSeparators(file.path())));
             return;
         }
         if (acceptMode() == AcceptOpen && !file.isFile()) {
-            QMessageBox::warning(
-                this, windowTitle(),
-                QStringLiteral("%1\nFile not found.\nCheck the file name.").arg(file.fileName()));
+            QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate(
+                                     "FileDialogs", "%1\nFile not found.\nCheck the file name.")
+                                     .arg(file.fileName()));
             return;
         }
         if (acceptMode() == AcceptSave && file.exists() &&
-            QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                     .arg(file.fileName()),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) != QMessageBox::Yes)
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate("FileDialogs",
+                                            "%1 already exists.\nDo you want to replace it?")
+                    .arg(file.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             return;
         typedPath = path;
         QDialog::accept();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/form.h"
 
+#include <QCoreApplication>
+
 #include "platform/controls.h"
 
 #include <QCheckBox>
@@ -34,7 +36,7 @@ Control *titled(QWidget *parent, const char *name, const QString &text, Place wh
 void nameForReaders(std::initializer_list<std::pair<QWidget *, const char *>> names)
 {
     for (const auto &[widget, name] : names)
-        widget->setAccessibleName(QString::fromUtf8(name));
+        widget->setAccessibleName(QCoreApplication::translate("Readers", name));
 }
 
 void describeForReaders(QWidget *picture, const QString &description)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/palette.h"
 
+#include <QCoreApplication>
+
 namespace wave {
 
 namespace {
@@ -31,7 +33,7 @@ Palette colourBlindSafePalette()
     p.refracted = okabeOrange;
     p.band = okabeYellow;
     p.torch = okabeYellow;
-    p.troughName = QStringLiteral("blue");
+    p.troughName = QCoreApplication::translate("Palette", "blue");
     return p;
 }
 
@@ -50,7 +52,7 @@ Palette darkRoomPalette()
     p.torch = okabeYellow;
     p.crest = rgb(208, 232, 255);
     p.waterTrough = rgb(0, 0, 64);
-    p.troughName = QStringLiteral("orange");
+    p.troughName = QCoreApplication::translate("Palette", "orange");
     return p;
 }
 

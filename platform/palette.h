@@ -3,6 +3,7 @@
 
 #include "platform/canvas.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -26,7 +27,7 @@ struct Palette {
     QRgb crest = rgb(0, 0, 96);
     QRgb waterTrough = rgb(208, 232, 255);
     // What a reader hears for the trough colour: "troughs dotted in red".
-    QString troughName = QStringLiteral("red");
+    QString troughName = QCoreApplication::translate("Palette", "red");
 };
 
 enum class PaletteKind { Standard, ColourBlindSafe, DarkRoom };

@@ -3,6 +3,7 @@
 
 #include "platform/painter_canvas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -80,11 +81,15 @@ WriteOutcome savePicture(const QString &path, PictureFormat format, const QImage
 QString exportFailureText(const QString &path, const WriteOutcome &outcome)
 {
     const QString file = QDir::toNativeSeparators(path);
-    const QString what = outcome.stage == WriteStage::Open
-                             ? QStringLiteral("The file %1 could not be created").arg(file)
-                             : QStringLiteral("The file %1 could not be written").arg(file);
+    const QString what =
+        outcome.stage == WriteStage::Open
+            ? QCoreApplication::translate("PictureFile", "The file %1 could not be created")
+                  .arg(file)
+            : QCoreApplication::translate("PictureFile", "The file %1 could not be written")
+                  .arg(file);
     return what + QStringLiteral(":\n") + outcome.systemError +
-           QStringLiteral("\nNothing was saved; a file of that name is left as it was.");
+           QCoreApplication::translate(
+               "PictureFile", "\nNothing was saved; a file of that name is left as it was.");
 }
 
 } // namespace wave

@@ -3,6 +3,7 @@
 
 #include "platform/painter_canvas.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,8 +17,9 @@ namespace {
 QString printerTitle(const QPrinter &printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
-    return QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+        return QCoreApplication::translate("Printer", "the file \"%1\"")
+            .arg(printer.outputFileName());
+    return QCoreApplication::translate("Printer", "the printer \"%1\"").arg(printer.printerName());
 }
 
 // Why the print service will not take a job for the queue, or an empty string when it will.
@@ -35,8 +37,9 @@ QString refusal(const QString &queue)
     const char *reason = cupsGetOption("printer-state-message", dest->num_options, dest->options);
     QString refused;
     if (accepting && qstrcmp(accepting, "false") == 0)
-        refused = reason && *reason ? QString::fromLocal8Bit(reason)
-                                    : QStringLiteral("it is not accepting jobs");
+        refused = reason && *reason
+                      ? QString::fromLocal8Bit(reason)
+                      : QCoreApplication::translate("Printer", "it is not accepting jobs");
     cupsFreeDests(1, dest);
     return refused;
 }
@@ -64,20 +67,23 @@ QString QtPrinter::printPage(const DrawPage &draw)
                           ? printer.printerName().isEmpty()
                           : printer.outputFileName().isEmpty();
     if (none)
-        return QStringLiteral("No printer is available.\nInstall a printer, or choose one "
-                              "with \"Print Setup\" in the \"Edit\" menu, and print again.");
+        return QCoreApplication::translate(
+            "Printer", "No printer is available.\nInstall a printer, or choose one "
+                       "with \"Print Setup\" in the \"Edit\" menu, and print again.");
     const bool queue = printer.outputFormat() == QPrinter::NativeFormat;
     if (queue) {
         const QString refused = refusal(printer.printerName());
         if (!refused.isEmpty())
-            return QStringLiteral("The print service does not take jobs for %1: %2.\nLet the "
+            return QCoreApplication::translate(
+                       "Printer", "The print service does not take jobs for %1: %2.\nLet the "
                                   "printer accept jobs again, or choose another with \"Print "
                                   "Setup\", and print again.")
                 .arg(printerTitle(printer), refused);
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("The print job could not start on %1.\nCheck that the printer "
+        return QCoreApplication::translate(
+                   "Printer", "The print job could not start on %1.\nCheck that the printer "
                               "is switched on and ready, or choose another with \"Print "
                               "Setup\", and print again.")
             .arg(printerTitle(printer));
@@ -87,13 +93,15 @@ QString QtPrinter::printPage(const DrawPage &draw)
         draw(canvas, PageSize{area.width(), area.height()});
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("The page could not be printed on %1.\nCheck the printer, or "
+        return QCoreApplication::translate(
+                   "Printer", "The page could not be printed on %1.\nCheck the printer, or "
                               "choose another with \"Print Setup\", and print again.")
             .arg(printerTitle(printer));
     // Qt hands the page to the print service as it ends the painting and keeps no answer; the
     // service's answer to that last request is still this thread's last error.
     if (queue && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QStringLiteral("The print service refused the page for %1: %2.\nCheck the "
+        return QCoreApplication::translate(
+                   "Printer", "The print service refused the page for %1: %2.\nCheck the "
                               "printer, or choose another with \"Print Setup\", and print "
                               "again.")
             .arg(printerTitle(printer), QString::fromLocal8Bit(cupsLastErrorString()));

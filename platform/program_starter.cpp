@@ -18,10 +18,10 @@ QString QtProgramStarter::start(const QString &launcher, const QStringList &argu
     const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
     const QString program = QDir(folder).filePath(launcher);
     if (!QFileInfo(program).isExecutable())
-        return QStringLiteral("The program %1 was not found.")
+        return QCoreApplication::translate("ProgramStarter", "The program %1 was not found.")
             .arg(QDir::toNativeSeparators(program));
     if (!QProcess::startDetached(program, arguments))
-        return QStringLiteral("The program %1 could not be started.")
+        return QCoreApplication::translate("ProgramStarter", "The program %1 could not be started.")
             .arg(QDir::toNativeSeparators(program));
     return {};
 }

@@ -8,6 +8,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QRegularExpression>
@@ -171,8 +172,10 @@ public:
             return QAccessibleWidget::text(kind);
         const QString shown = static_cast<QLabel *>(widget())->text();
         if (shown.contains(QChar(0xB0)))
-            return QString(shown).replace(QChar(0xB0), QStringLiteral(" degrees"));
-        return mark_->isHidden() ? shown : shown + QStringLiteral(" degrees");
+            return QString(shown).replace(QChar(0xB0),
+                                          QCoreApplication::translate("Readers", " degrees"));
+        return mark_->isHidden() ? shown
+                                 : shown + QCoreApplication::translate("Readers", " degrees");
     }
 
 private:
@@ -209,7 +212,9 @@ public:
         if (kind != QAccessible::Description || !picture->hasFocus())
             return text;
         const QPoint at = picture->keyboardPoint();
-        return text + QStringLiteral("; keyboard point at x %1, y %2").arg(at.x()).arg(at.y());
+        return text + QCoreApplication::translate("Readers", "; keyboard point at x %1, y %2")
+                          .arg(at.x())
+                          .arg(at.y());
     }
 };
 
@@ -249,7 +254,8 @@ QAccessibleInterface *readerInterface(const QString &, QObject *object)
 
 QString lastNumber(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?"));
+    // with the point or the comma the language writes decimals with
+    static const QRegularExpression number(QStringLiteral("-?\\d+(?:[.,]\\d+)?"));
     QString last;
     for (const QRegularExpressionMatch &match : number.globalMatch(text))
         last = match.captured();
@@ -274,7 +280,7 @@ void readLikeLabel(QScrollBar *bar, std::function<QString(int)> shown, const QSt
         const QString number = lastNumber(shown(position));
         if (number.isEmpty())
             return Reading{double(position), shown(position)};
-        return Reading{number.toDouble(),
+        return Reading{QString(number).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(),
                        unit.isEmpty() ? number : number + QLatin1Char(' ') + unit};
     });
 }
@@ -289,7 +295,8 @@ void readInWords(QScrollBar *bar, std::function<QString(int)> words)
 void readAsSpeed(QScrollBar *bar, std::function<int(int)> interval, const QString &moving)
 {
     readInWords(bar, [maximum = bar->maximum(), interval = std::move(interval), moving](int v) {
-        return QStringLiteral("Speed %1 of %2: the %3 move on every %4 milliseconds")
+        return QCoreApplication::translate("Readers",
+                                           "Speed %1 of %2: the %3 move on every %4 milliseconds")
             .arg(v)
             .arg(maximum)
             .arg(moving)

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRadioButton>
@@ -58,12 +59,14 @@ std::variant<int, QString> wholeNumber(const QString &name, const QJsonValue &va
 {
     const double number = value.toDouble();
     if (!value.isDouble() || std::floor(number) != number)
-        return QStringLiteral("The setting \"%1\" is %2; it must be %3 from %4 to %5.")
+        return QCoreApplication::translate("SetupControls",
+                                           "The setting \"%1\" is %2; it must be %3 from %4 to %5.")
             .arg(name, shown(value), what)
             .arg(lo)
             .arg(hi);
     if (number < lo || number > hi)
-        return QStringLiteral("The setting \"%1\" is %2, outside its range %3 to %4.")
+        return QCoreApplication::translate("SetupControls",
+                                           "The setting \"%1\" is %2, outside its range %3 to %4.")
             .arg(name, shown(value))
             .arg(lo)
             .arg(hi);
@@ -73,7 +76,8 @@ std::variant<int, QString> wholeNumber(const QString &name, const QJsonValue &va
 std::variant<int, QString> truth(const QString &name, const QJsonValue &value)
 {
     if (!value.isBool())
-        return QStringLiteral("The setting \"%1\" is %2; it must be true or false.")
+        return QCoreApplication::translate("SetupControls",
+                                           "The setting \"%1\" is %2; it must be true or false.")
             .arg(name, shown(value));
     return value.toBool() ? 1 : 0;
 }
@@ -89,7 +93,8 @@ std::variant<int, QString> item(const QString &name, const QJsonValue &value, co
         if (same)
             return k;
     }
-    return QStringLiteral("The setting \"%1\" is %2; it must be one of %3.")
+    return QCoreApplication::translate("SetupControls",
+                                       "The setting \"%1\" is %2; it must be one of %3.")
         .arg(name, shown(value), items.join(QStringLiteral(", ")));
 }
 
@@ -196,7 +201,8 @@ SetupCheck SetupControls::check(const SetupValues &values, const SetupValues &ba
                 std::visit(Overloaded{
                                [&](QScrollBar *bar) {
                                    return wholeNumber(name, value, bar->minimum(), bar->maximum(),
-                                                      QStringLiteral("a whole number"));
+                                                      QCoreApplication::translate(
+                                                          "SetupControls", "a whole number"));
                                },
                                [&](QAbstractButton *) { return truth(name, value); },
                                [&](QAction *) { return truth(name, value); },
@@ -204,7 +210,8 @@ SetupCheck SetupControls::check(const SetupValues &values, const SetupValues &ba
                                [&](QComboBox *list) { return item(name, value, list); },
                                [&](Notebook *notebook) {
                                    return wholeNumber(name, value, 0, notebook->pageCount() - 1,
-                                                      QStringLiteral("a page number"));
+                                                      QCoreApplication::translate("SetupControls",
+                                                                                  "a page number"));
                                },
                            },
                            control);
@@ -224,9 +231,11 @@ SetupCheck SetupControls::check(const SetupValues &values, const SetupValues &ba
             checked.values[alone == first ? second : first] = checked.values.value(alone) ? 0 : 1;
         }
         if (checked.on(pair.first) && checked.on(pair.second)) {
-            checked.error = QStringLiteral("The settings \"%1\" and \"%2\" are both true; only "
-                                           "one of the two can be.")
-                                .arg(objectName(pair.first), objectName(pair.second));
+            checked.error =
+                QCoreApplication::translate("SetupControls",
+                                            "The settings \"%1\" and \"%2\" are both true; only "
+                                            "one of the two can be.")
+                    .arg(objectName(pair.first), objectName(pair.second));
             return checked;
         }
     }

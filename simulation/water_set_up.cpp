@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulation/water_set_up.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,16 +58,25 @@ namespace {
 QString sourceProblem(const WaterSetUp &setUp, double wavelength, int x, int y)
 {
     if (!(wavelength >= shortestWavelength))
-        return QStringLiteral("A wavelength of %1 pixels is shorter than the %2 pixels the "
-                              "water grid can carry.")
+        return QCoreApplication::translate(
+                   "WaterSetUp", "A wavelength of %1 pixels is shorter than the %2 pixels the "
+                                 "water grid can carry.")
             .arg(wavelength)
             .arg(shortestWavelength);
     if (x < 0 || y < 0 || x >= setUp.width || y >= setUp.height)
-        return QStringLiteral("A source at (%1, %2) lies outside the water.").arg(x).arg(y);
+        return QCoreApplication::translate("WaterSetUp",
+                                           "A source at (%1, %2) lies outside the water.")
+            .arg(x)
+            .arg(y);
     if (setUp.wallAt(x, y))
-        return QStringLiteral("A source at (%1, %2) lies inside a wall.").arg(x).arg(y);
+        return QCoreApplication::translate("WaterSetUp", "A source at (%1, %2) lies inside a wall.")
+            .arg(x)
+            .arg(y);
     if (!(setUp.speedAt(x, y) > 0.0f))
-        return QStringLiteral("A source at (%1, %2) lies in still water.").arg(x).arg(y);
+        return QCoreApplication::translate("WaterSetUp",
+                                           "A source at (%1, %2) lies in still water.")
+            .arg(x)
+            .arg(y);
     return {};
 }
 
@@ -76,17 +87,20 @@ QString setUpProblem(const WaterSetUp &setUp)
     const auto cells = std::size_t(setUp.width) * std::size_t(setUp.height);
     if (setUp.width < 1 || setUp.height < 1 || setUp.speed.size() != cells ||
         setUp.wall.size() != cells)
-        return QStringLiteral("The water's speeds and walls do not cover its grid.");
+        return QCoreApplication::translate("WaterSetUp",
+                                           "The water's speeds and walls do not cover its grid.");
     if (setUp.stepsPerTick < 1)
-        return QStringLiteral("A tick needs at least one time step.");
+        return QCoreApplication::translate("WaterSetUp", "A tick needs at least one time step.");
     if (std::any_of(setUp.speed.begin(), setUp.speed.end(),
                     [](float c) { return !(c >= 0.0f) || !std::isfinite(c); }))
-        return QStringLiteral("Every speed must be a finite number of pixels, not negative.");
+        return QCoreApplication::translate(
+            "WaterSetUp", "Every speed must be a finite number of pixels, not negative.");
     const double courant = courantNumber(setUp);
     if (courant > courantLimit)
-        return QStringLiteral("Waves of %1 pixels a tick would run %2 cells a time step, "
-                              "past the %3 at which the water stays stable: take at least "
-                              "%4 steps a tick.")
+        return QCoreApplication::translate(
+                   "WaterSetUp", "Waves of %1 pixels a tick would run %2 cells a time step, "
+                                 "past the %3 at which the water stays stable: take at least "
+                                 "%4 steps a tick.")
             .arg(setUp.fastest())
             .arg(courant, 0, 'f', 2)
             .arg(courantLimit)
@@ -99,9 +113,12 @@ QString setUpProblem(const WaterSetUp &setUp)
         if (!(s.wavelength >= shortestWavelength))
             return sourceProblem(setUp, s.wavelength, 0, s.row);
         if (s.row < 0 || s.row >= setUp.height)
-            return QStringLiteral("A plane wave's row %1 lies outside the water.").arg(s.row);
+            return QCoreApplication::translate("WaterSetUp",
+                                               "A plane wave's row %1 lies outside the water.")
+                .arg(s.row);
         if (!(std::abs(s.angle) < M_PI / 2))
-            return QStringLiteral("A plane wave must leave its row upwards.");
+            return QCoreApplication::translate("WaterSetUp",
+                                               "A plane wave must leave its row upwards.");
     }
     return {};
 }

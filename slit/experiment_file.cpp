@@ -3,6 +3,7 @@
 
 #include "platform/safe_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,22 +14,40 @@ namespace wave {
 
 namespace {
 
-const QString fileNotFound = QStringLiteral("File not found");
-const QString pathNotFound = QStringLiteral("Path not found");
-const QString accessDenied = QStringLiteral("File access denied");
-const QString readError = QStringLiteral("Disk read error");
-const QString writeError = QStringLiteral("Disk write error");
-const QString badNumber = QStringLiteral("Invalid numeric input");
+QString fileNotFound()
+{
+    return QCoreApplication::translate("ExperimentFile", "File not found");
+}
+QString pathNotFound()
+{
+    return QCoreApplication::translate("ExperimentFile", "Path not found");
+}
+QString accessDenied()
+{
+    return QCoreApplication::translate("ExperimentFile", "File access denied");
+}
+QString readError()
+{
+    return QCoreApplication::translate("ExperimentFile", "Disk read error");
+}
+QString writeError()
+{
+    return QCoreApplication::translate("ExperimentFile", "Disk write error");
+}
+QString badNumber()
+{
+    return QCoreApplication::translate("ExperimentFile", "Invalid numeric input");
+}
 
 // What cannot be opened: a missing file or folder, a folder, a file we may not use.
 QString unusable(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return accessDenied;
+        return accessDenied();
     if (!info.exists() && !info.absoluteDir().exists())
-        return pathNotFound;
-    return info.exists() ? accessDenied : fileNotFound;
+        return pathNotFound();
+    return info.exists() ? accessDenied() : fileNotFound();
 }
 
 // Windows-1252 bytes 0x80 to 0x9F; 0 where the code page has no character.
@@ -56,7 +75,7 @@ LoadOutcome readExperiment(QIODevice &device)
     while (!reader.done()) {
         const qint64 got = device.read(piece.data(), piece.size());
         if (got < 0)
-            return {LoadStatus::Failed, {}, readError};
+            return {LoadStatus::Failed, {}, readError()};
         if (got == 0)
             break;
         reader.feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
@@ -66,7 +85,7 @@ LoadOutcome readExperiment(QIODevice &device)
     case ReadStatus::Loaded:
         return {LoadStatus::Loaded, read.record, {}};
     case ReadStatus::BadNumber:
-        return {LoadStatus::Failed, {}, badNumber};
+        return {LoadStatus::Failed, {}, badNumber()};
     case ReadStatus::NoData:
         break;
     }
@@ -113,18 +132,18 @@ QByteArray experimentFileBytes(const QStringList &comment, const ExperimentRecor
 QString saveExperimentFile(const QString &path, const QByteArray &bytes)
 {
     if (QFileInfo(path).isDir())
-        return accessDenied;
+        return accessDenied();
     const WriteOutcome outcome = writeWholeFile(path, bytes);
     switch (outcome.stage) {
     case WriteStage::Done:
         return {};
     case WriteStage::Open:
-        return QFileInfo(path).absoluteDir().exists() ? accessDenied : pathNotFound;
+        return QFileInfo(path).absoluteDir().exists() ? accessDenied() : pathNotFound();
     case WriteStage::Write:
         break;
     }
-    return QStringLiteral("%1: %2\n%3")
-        .arg(writeError, outcome.systemError, QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("ExperimentFile", "%1: %2\n%3")
+        .arg(writeError(), outcome.systemError, QDir::toNativeSeparators(path));
 }
 
 } // namespace wave

@@ -67,7 +67,7 @@ void Tpattfrm::ExpcbChange()
         return;
     }
     const QString path =
-        files_.openFile(this, QStringLiteral("Load Data"),
+        files_.openFile(this, tr("Load Data"),
                         {QStringLiteral("*.int"), QStringLiteral("*.int"), QStringLiteral("int")});
     if (path.isEmpty())
         return;
@@ -109,7 +109,7 @@ void Tpattfrm::loadData(const QString &path)
         return;
     case LoadStatus::NoData:
         dialogs_.message(this, MessageKind::Information, windowTitle(),
-                         QStringLiteral("No Data loaded!  Try again!"));
+                         tr("No Data loaded!  Try again!"));
         return;
     case LoadStatus::Failed:
         dialogs_.message(this, MessageKind::Error, windowTitle(), outcome.error);
@@ -147,12 +147,12 @@ void Tpattfrm::SavebtClick()
     // Such a line would end the comment when the file is read, and the rest be taken as data.
     if (comment.contains(marker)) {
         dialogs_.message(this, MessageKind::Warning, windowTitle(),
-                         QStringLiteral("A comment line may not read \"Start Data\": that line "
-                                        "starts the data in the file.\nPlease change it."));
+                         tr("A comment line may not read \"Start Data\": that line "
+                            "starts the data in the file.\nPlease change it."));
         return;
     }
     const QString path = files_.saveFile(
-        this, QStringLiteral("Save Experiment"),
+        this, tr("Save Experiment"),
         {QStringLiteral("interference"), QStringLiteral("*.int"), QStringLiteral("int")});
     if (path.isEmpty())
         return;

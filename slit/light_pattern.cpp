@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slit/light_pattern.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -106,15 +108,15 @@ void composePattern(Canvas &out, const QImage &sample, const QImage &mask, bool 
 
 QString screenText(int screenCm)
 {
-    return QStringLiteral("Screen distance: %1 cm").arg(screenCm);
+    return QCoreApplication::translate("LightPattern", "Screen distance: %1 cm").arg(screenCm);
 }
 
 QString slitText(SlitKind kind, int slitMicrons)
 {
-    const QString micrometres = QStringLiteral(" ") + QChar(0xB5) + QStringLiteral("m");
-    return (kind == SlitKind::Single ? QStringLiteral("Slit Width: ")
-                                     : QStringLiteral("Slit Separation: ")) +
-           QString::number(slitMicrons) + micrometres;
+    return (kind == SlitKind::Single
+                ? QCoreApplication::translate("LightPattern", "Slit Width: %1 µm")
+                : QCoreApplication::translate("LightPattern", "Slit Separation: %1 µm"))
+        .arg(slitMicrons);
 }
 
 namespace {
@@ -128,21 +130,25 @@ long long wholeNm(int wavePosition)
 
 QString wavelengthText(int wavePosition)
 {
-    return QStringLiteral("Lambda: %1 nm").arg(wholeNm(wavePosition));
+    return QCoreApplication::translate("LightPattern", "Lambda: %1 nm").arg(wholeNm(wavePosition));
 }
 
 QString describePattern(const PatternParams &params)
 {
-    const bool single = params.kind == SlitKind::Single;
-    return QStringLiteral("%1 slit pattern on a screen %2 cm away, slit %3 %4 µm, light of "
-                          "%5 nm, %6")
-        .arg(single ? QStringLiteral("Single") : QStringLiteral("Double"))
-        .arg(params.screenCm)
-        .arg(single ? QStringLiteral("width") : QStringLiteral("separation"))
+    const QString text =
+        params.kind == SlitKind::Single
+            ? QCoreApplication::translate("LightPattern",
+                                          "Single slit pattern on a screen %1 cm "
+                                          "away, slit width %2 µm, light of %3 nm, %4")
+            : QCoreApplication::translate("LightPattern",
+                                          "Double slit pattern on a screen %1 cm away, slit "
+                                          "separation %2 µm, light of %3 nm, %4");
+    return text.arg(params.screenCm)
         .arg(params.slitMicrons)
         .arg(wholeNm(params.wavePosition))
-        .arg(params.blackAndWhite ? QStringLiteral("in black and white")
-                                  : QStringLiteral("in its colour"));
+        .arg(params.blackAndWhite
+                 ? QCoreApplication::translate("LightPattern", "in black and white")
+                 : QCoreApplication::translate("LightPattern", "in its colour"));
 }
 
 } // namespace wave

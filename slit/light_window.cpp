@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,7 +39,7 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
       files_(files), clipboard_(clipboard), patternCanvas_(patternim), colourCanvas_(displaycolour)
 {
     setObjectName(QStringLiteral("pattfrm"));
-    setWindowTitle(QStringLiteral("Light Interference"));
+    setWindowTitle(tr("Light Interference"));
     QFont systemFont = font();
     systemFont.setPixelSize(13);
     setFont(systemFont);
@@ -60,19 +61,18 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
     buildControls(client);
     buildSavePanel(client);
     outCanvas_ = std::make_unique<BitmapCanvas>(outim->image());
-    nameForReaders({{scrsb, "Screen distance"},
-                    {widthsb, "Slit width"},
-                    {wavesb, "Wavelength"},
-                    {Expcb, "Experiment"},
-                    {exitbt, "Close"},
-                    {outim, "Light pattern"},
-                    {Showcb, "What the saved file shows"},
-                    {Memo1, "Comment"}});
-    readLikeLabel(scrsb, screenText, QStringLiteral("centimetres"));
+    nameForReaders({{scrsb, QT_TRANSLATE_NOOP("Readers", "Screen distance")},
+                    {widthsb, QT_TRANSLATE_NOOP("Readers", "Slit width")},
+                    {wavesb, QT_TRANSLATE_NOOP("Readers", "Wavelength")},
+                    {Expcb, QT_TRANSLATE_NOOP("Readers", "Experiment")},
+                    {exitbt, QT_TRANSLATE_NOOP("Readers", "Close")},
+                    {outim, QT_TRANSLATE_NOOP("Readers", "Light pattern")},
+                    {Showcb, QT_TRANSLATE_NOOP("Readers", "What the saved file shows")},
+                    {Memo1, QT_TRANSLATE_NOOP("Readers", "Comment")}});
+    readLikeLabel(scrsb, screenText, tr("centimetres"));
     readLikeLabel(
-        widthsb, [this](int microns) { return slitText(slitKind(), microns); },
-        QStringLiteral("micrometres"));
-    readLikeLabel(wavesb, wavelengthText, QStringLiteral("nanometres"));
+        widthsb, [this](int microns) { return slitText(slitKind(), microns); }, tr("micrometres"));
+    readLikeLabel(wavesb, wavelengthText, tr("nanometres"));
     connectHandlers();
     FormCreate();
 }
@@ -80,21 +80,21 @@ Tpattfrm::Tpattfrm(Dialogs &dialogs, FileDialogs &files, Clipboard &clipboard, Q
 void Tpattfrm::buildMenus()
 {
     auto *bar = static_cast<QMenuBar *>(layout()->menuBar());
-    File1 = bar->addMenu(QStringLiteral("&File"));
+    File1 = bar->addMenu(tr("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Experiment1 = File1->addAction(QStringLiteral("&Save Experiment"));
-    Copy1 = File1->addAction(QStringLiteral("&Copy"));
+    Experiment1 = File1->addAction(tr("&Save Experiment"));
+    Copy1 = File1->addAction(tr("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    ExportPicture1 = File1->addAction(QStringLiteral("E&xport Picture..."));
+    ExportPicture1 = File1->addAction(tr("E&xport Picture..."));
     ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    ExportData1 = File1->addAction(QStringLiteral("Export &Data..."));
-    Exit1 = File1->addAction(QStringLiteral("Ex&it"));
-    Back1 = bar->addAction(QStringLiteral("&Back"));
-    Help1 = bar->addMenu(QStringLiteral("Help"));
+    ExportData1 = File1->addAction(tr("Export &Data..."));
+    Exit1 = File1->addAction(tr("Ex&it"));
+    Back1 = bar->addAction(tr("&Back"));
+    Help1 = bar->addMenu(tr("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
+    Contents1 = Help1->addAction(tr("&Contents"));
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
-    About1 = Help1->addAction(QStringLiteral("About"));
+    About1 = Help1->addAction(tr("About"));
     const std::array<std::pair<QAction *, const char *>, 8> named{
         {{Experiment1, "Experiment1"},
          {Copy1, "Copy1"},
@@ -131,28 +131,26 @@ void Tpattfrm::buildControls(QWidget *client)
     wavelb = label(client, "wavelb", QString(), {410, 106, 190, 18});
     wavesb = bar(client, "wavesb", 0, 1536, 0, 10, {410, 126, 190, 16});
 
-    singleslitrb =
-        radio(client, "singleslitrb", QStringLiteral(" &Single Slit"), {10, 156, 110, 20});
+    singleslitrb = radio(client, "singleslitrb", tr(" &Single Slit"), {10, 156, 110, 20});
     singleslitrb->setChecked(true);
-    doubleslitrb =
-        radio(client, "doubleslitrb", QStringLiteral(" &Double Slit"), {10, 180, 110, 20});
-    bwcb = checkBox(client, "bwcb", QStringLiteral(" Black and &white"), {130, 156, 150, 20});
-    measurecb = checkBox(client, "measurecb", QStringLiteral(" &Measure"), {130, 180, 100, 20});
-    mealb = label(client, "mealb", QStringLiteral("Length: 0.00 mm"), {240, 182, 160, 18});
+    doubleslitrb = radio(client, "doubleslitrb", tr(" &Double Slit"), {10, 180, 110, 20});
+    bwcb = checkBox(client, "bwcb", tr(" Black and &white"), {130, 156, 150, 20});
+    measurecb = checkBox(client, "measurecb", tr(" &Measure"), {130, 180, 100, 20});
+    mealb = label(client, "mealb", tr("Length: 0.00 mm"), {240, 182, 160, 18});
     mealb->hide();
 
-    Label1 = label(client, "Label1", QStringLiteral("Experiment #"), {410, 156, 130, 18});
+    Label1 = label(client, "Label1", tr("Experiment #"), {410, 156, 130, 18});
     Expcb = new NamedList(client);
     place(Expcb, "Expcb", {410, 176, 130, 24});
-    Expcb->addItems({QStringLiteral("No Experiment"), QStringLiteral("1"), QStringLiteral("2"),
+    Expcb->addItems({tr("No Experiment"), QStringLiteral("1"), QStringLiteral("2"),
                      QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                     QStringLiteral("6"), QStringLiteral("Load Data")});
+                     QStringLiteral("6"), tr("Load Data")});
 
     exitbt = new QToolButton(client);
     place(exitbt, "exitbt", {722, 150, 57, 57});
     exitbt->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     exitbt->setIconSize(QSize(40, 40));
-    exitbt->setToolTip(QStringLiteral("Close"));
+    exitbt->setToolTip(tr("Close"));
 
     client->setMouseTracking(true);
     client->installEventFilter(this);
@@ -160,18 +158,18 @@ void Tpattfrm::buildControls(QWidget *client)
 
 void Tpattfrm::buildSavePanel(QWidget *client)
 {
-    Savegb = group(client, "Savegb", QStringLiteral("Save Options"), {195, 8, 400, 200});
+    Savegb = group(client, "Savegb", tr("Save Options"), {195, 8, 400, 200});
     paintBackground(Savegb, panelColour);
     Showcb = new NamedList(Savegb);
     place(Showcb, "Showcb", {12, 24, 200, 24});
-    Showcb->addItems({QStringLiteral("Show All"), QStringLiteral("Hide Screen distance"),
-                      QStringLiteral("Hide Slit Separation"), QStringLiteral("Hide Wavelength")});
+    Showcb->addItems({tr("Show All"), tr("Hide Screen distance"), tr("Hide Slit Separation"),
+                      tr("Hide Wavelength")});
     Memo1 = new QPlainTextEdit(QStringLiteral("*Insert Comment here*"), Savegb);
     place(Memo1, "Memo1", {12, 56, 376, 96});
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(true);
-    Savebt = button(Savegb, "Savebt", QStringLiteral("Sa&ve"), {208, 162, 84, 28});
-    Cancelbt = button(Savegb, "Cancelbt", QStringLiteral("&Cancel"), {304, 162, 84, 28});
+    Savebt = button(Savegb, "Savebt", tr("Sa&ve"), {208, 162, 84, 28});
+    Cancelbt = button(Savegb, "Cancelbt", tr("&Cancel"), {304, 162, 84, 28});
     Savegb->hide();
 }
 

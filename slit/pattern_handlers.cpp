@@ -62,8 +62,8 @@ void Tpattfrm::widthsbChange()
 {
     widthlb->setText(slitText(slitKind(), widthsb->value()));
     // The bar is named for what its label says it sets.
-    widthsb->setAccessibleName(slitKind() == SlitKind::Single ? QStringLiteral("Slit width")
-                                                              : QStringLiteral("Slit separation"));
+    widthsb->setAccessibleName(slitKind() == SlitKind::Single ? tr("Slit width")
+                                                              : tr("Slit separation"));
     patternbt();
 }
 
@@ -111,7 +111,7 @@ void Tpattfrm::Copy1Click()
 void Tpattfrm::About1Click()
 {
     const QString product = QApplication::applicationName().trimmed();
-    dialogs_.message(this, MessageKind::Information, QStringLiteral("About ") + product,
+    dialogs_.message(this, MessageKind::Information, tr("About %1").arg(product),
                      aboutText(product));
 }
 

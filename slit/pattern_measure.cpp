@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slit/pattern_measure.h"
 
+#include "platform/language.h"
+
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -26,7 +30,8 @@ void PatternMeasure::move(QPoint at)
 QString PatternMeasure::lengthText() const
 {
     const double mm = std::abs(start.x() - end.x()) * 0.5;
-    return QStringLiteral("Length: %1 mm").arg(mm, 5, 'f', 1);
+    return QCoreApplication::translate("PatternMeasure", "Length: %1 mm")
+        .arg(shownNumber(mm, 1), 5);
 }
 
 namespace {

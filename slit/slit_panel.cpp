@@ -9,6 +9,7 @@
 #include "view/wave_view.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,12 +21,12 @@ namespace {
 
 QString wavelengthText(int wavelength)
 {
-    return QStringLiteral("Wavelength: ") + QString::number(wavelength);
+    return SlitPanel::tr("Wavelength: %1").arg(wavelength);
 }
 
 QString widthText(int width)
 {
-    return QStringLiteral("Slit Width: ") + QString::number(width);
+    return SlitPanel::tr("Slit Width: %1").arg(width);
 }
 
 // The animation's tick in milliseconds at a "Time Factor" position.
@@ -37,8 +38,7 @@ int tickInterval(int timeFactor)
 } // namespace
 
 SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
-    : QGroupBox(QStringLiteral("Single Slit"), parent), Timer2(new QTimer(this)), view_(view),
-      state_(state)
+    : QGroupBox(tr("Single Slit"), parent), Timer2(new QTimer(this)), view_(view), state_(state)
 {
     setObjectName(QStringLiteral("sslit"));
     setGeometry(88, 3, 585, 158);
@@ -46,38 +46,37 @@ SlitPanel::SlitPanel(WaveView &view, SharedState &state, QWidget *parent)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(300);
 
-    wlb = label(this, "wlb", QStringLiteral("Wavelength: 10"), {16, 26, 180, 18});
+    wlb = label(this, "wlb", tr("Wavelength: 10"), {16, 26, 180, 18});
     pwavesb = bar(this, "pwavesb", 3, 20, 10, 5, {16, 48, 180, 16});
-    openlb = label(this, "openlb", QStringLiteral("Slit Width: 20"), {16, 80, 180, 18});
+    openlb = label(this, "openlb", tr("Slit Width: 20"), {16, 80, 180, 18});
     openingsb = bar(this, "openingsb", 2, 50, 20, 5, {16, 102, 180, 16});
 
-    wavesplb = label(this, "wavesplb", QStringLiteral("Time  Factor"), {216, 26, 140, 18});
+    wavesplb = label(this, "wavesplb", tr("Time  Factor"), {216, 26, 140, 18});
     timeropen = bar(this, "timeropen", 1, 50, 3, 10, {216, 48, 140, 16});
     wavesplb->setEnabled(false);
     timeropen->setEnabled(false);
     // The animation flag lies under its button, covered by it.
-    opentime =
-        checkBox(this, "opentime", QStringLiteral("Animate Wave Fronts"), {216, 84, 140, 20});
+    opentime = checkBox(this, "opentime", tr("Animate Wave Fronts"), {216, 84, 140, 20});
     opentime->setFocusPolicy(Qt::NoFocus);
-    Starbt = button(this, "Starbt", QStringLiteral("&Start Wave"), {216, 80, 140, 33});
+    Starbt = button(this, "Starbt", tr("&Start Wave"), {216, 80, 140, 33});
 
-    GroupBox6 = group(this, "GroupBox6", QStringLiteral("Measure"), {378, 18, 190, 76});
-    acb = checkBox(GroupBox6, "acb", QStringLiteral(" Measure Angle"), {10, 22, 170, 20});
-    auto *angle =
-        label<SpokenLabel>(GroupBox6, "anlb", QStringLiteral("Angle is 0.0°"), {12, 48, 170, 18});
+    GroupBox6 = group(this, "GroupBox6", tr("Measure"), {378, 18, 190, 76});
+    acb = checkBox(GroupBox6, "acb", tr(" Measure Angle"), {10, 22, 170, 20});
+    auto *angle = label<SpokenLabel>(GroupBox6, "anlb", tr("Angle is 0.0°"), {12, 48, 170, 18});
     auto *mark = label<SpokenLabel>(GroupBox6, "ddlb", QStringLiteral("o"), {150, 44, 10, 12});
     readDegrees(angle, mark);
     anlb = angle;
     anlb->hide();
     ddlb = mark;
     ddlb->hide();
-    lihtbt = button(this, "lihtbt", QStringLiteral("&Light Diffraction"), {378, 104, 190, 33});
+    lihtbt = button(this, "lihtbt", tr("&Light Diffraction"), {378, 104, 190, 33});
 
-    nameForReaders(
-        {{pwavesb, "Wavelength"}, {openingsb, "Slit width"}, {timeropen, "Time factor"}});
-    readLikeLabel(pwavesb, wavelengthText, QStringLiteral("pixels"));
-    readLikeLabel(openingsb, widthText, QStringLiteral("pixels"));
-    readAsSpeed(timeropen, tickInterval, QStringLiteral("fronts"));
+    nameForReaders({{pwavesb, QT_TRANSLATE_NOOP("Readers", "Wavelength")},
+                    {openingsb, QT_TRANSLATE_NOOP("Readers", "Slit width")},
+                    {timeropen, QT_TRANSLATE_NOOP("Readers", "Time factor")}});
+    readLikeLabel(pwavesb, wavelengthText, tr("pixels"));
+    readLikeLabel(openingsb, widthText, tr("pixels"));
+    readAsSpeed(timeropen, tickInterval, tr("fronts"));
     keepFromReaders(opentime);
     connectHandlers();
     listSetupControls();
@@ -140,7 +139,7 @@ void SlitPanel::timeropenChange()
 
 void SlitPanel::StarbtClick()
 {
-    toggleWaveAnimation(opentime, Starbt);
+    toggleWaveAnimation(opentime, Starbt, tr("&Start Wave"), tr("&Stop Wave"));
 }
 
 void SlitPanel::opentimeClick()

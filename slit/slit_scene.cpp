@@ -3,6 +3,8 @@
 
 #include "platform/canvas.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -82,8 +84,9 @@ void drawSlit(Canvas &canvas, const SlitParams &params)
 
 QString describeSlit(const SlitParams &params)
 {
-    return QStringLiteral("Plane waves of wavelength %1 passing a slit %2 pixels wide and "
-                          "spreading beyond it")
+    return QCoreApplication::translate(
+               "SlitScene", "Plane waves of wavelength %1 passing a slit %2 pixels wide and "
+                            "spreading beyond it")
         .arg(params.lambda)
         .arg(params.width);
 }

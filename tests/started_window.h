@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
+#include "platform/language.h"
 #include "pixels.h"
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
@@ -15,8 +16,18 @@
 
 namespace wave {
 
+// The language the environment names, as the program starts in it: English in the suite,
+// another where a test is run once for each translation.
+struct InLanguage {
+    InLanguage()
+    {
+        if (const QString code = systemLanguage(); code != installedLanguage())
+            installLanguage(code);
+    }
+};
+
 // The main window as the program starts it, under the given program name.
-struct Started {
+struct Started : InLanguage {
     ScriptedDialogs dialogs;
     ScriptedFileDialogs files;
     ScriptedClipboard clipboard;

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/pointer.h"
 
+#include "platform/language.h"
+
 #include "view/shared_state.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +19,7 @@ QString lengthText(double d)
 {
     const int whole = static_cast<int>(std::trunc(d + 0.05));
     const int tenths = static_cast<int>(std::trunc((d + 0.05) * 10)) % 10;
-    return QStringLiteral("%1.%2").arg(whole).arg(tenths);
+    return QString::number(whole) + QLocale().decimalPoint() + QString::number(tenths);
 }
 
 namespace {
@@ -57,8 +62,10 @@ void measureLength(PointerHost &host, SharedState &state, const PointerControls 
         host.refractbttry();
     const QPoint d = state.anchorPoint - state.rulerEnd;
     const QString text = lengthText(std::sqrt(double(d.x()) * d.x() + double(d.y()) * d.y()));
-    host.setCaption(MeasureLabel::Analis, QStringLiteral("Length = ") + text);
-    host.setCaption(MeasureLabel::analis2, QStringLiteral("Distance: ") + text);
+    host.setCaption(MeasureLabel::Analis,
+                    QCoreApplication::translate("Pointer", "Length = %1").arg(text));
+    host.setCaption(MeasureLabel::analis2,
+                    QCoreApplication::translate("Pointer", "Distance: %1").arg(text));
 }
 
 void measureAngle(PointerHost &host, SharedState &state, const PointerControls &c, QPoint p)
@@ -77,10 +84,12 @@ void measureAngle(PointerHost &host, SharedState &state, const PointerControls &
         a.x() == b.x() ? 90.0
                        : std::abs(std::atan(double(a.y() - b.y()) / (a.x() - b.x()))) * 180.0 / pi;
     if (c.product == Product::SingleSlit)
-        host.setCaption(MeasureLabel::anlb,
-                        QStringLiteral("Angle is %1°").arg(90.0 - angle, 3, 'f', 1));
+        host.setCaption(MeasureLabel::anlb, QCoreApplication::translate("Pointer", "Angle is %1°")
+                                                .arg(shownNumber(90.0 - angle, 1), 3));
     else
-        host.setCaption(MeasureLabel::Analis, QStringLiteral("Angle = %1°").arg(angle, 3, 'f', 1));
+        host.setCaption(
+            MeasureLabel::Analis,
+            QCoreApplication::translate("Pointer", "Angle = %1°").arg(shownNumber(angle, 1), 3));
 }
 
 } // namespace

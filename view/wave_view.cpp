@@ -48,7 +48,7 @@ WaveView::WaveView(QWidget *parent)
     water->setMouseTracking(true);
     // Tab reaches the picture, and the keys measure on it as the pointer does.
     water->enableKeyboardPointer();
-    water->setAccessibleName(QStringLiteral("Wave view"));
+    water->setAccessibleName(tr("Wave view"));
     mim2->setObjectName(QStringLiteral("mim2"));
     Center1->setObjectName(QStringLiteral("Center1"));
     center2->setObjectName(QStringLiteral("center2"));
@@ -68,7 +68,7 @@ WaveView::WaveView(QWidget *parent)
     movescreen->setObjectName(QStringLiteral("movescreen"));
     movescreen->setGeometry(706, 16, 17, 251);
     movescreen->setRange(0, 200);
-    movescreen->setAccessibleName(QStringLiteral("Position of the intensity band"));
+    movescreen->setAccessibleName(tr("Position of the intensity band"));
     // Up and Down move the thumb and the band line the way the key points.
     movescreen->setFocusPolicy(Qt::StrongFocus);
 
