@@ -6,6 +6,7 @@
 WAVE_PACKAGES=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     cups printer-driver-cups-pdf poppler-utils

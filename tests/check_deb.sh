@@ -43,6 +43,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
     grep -q "\b$library\b" <<< "$depends" || fail "no dependency on $library: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q "\bqt6-translations-l10n\b" <<< "$recommends" || fail "it does not recommend Qt's translations"
 
 # What the package says it takes, against what it unpacks to (dpkg counts whole KiB).
 claimed=$(dpkg-deb -f "$deb" Installed-Size)
