@@ -325,7 +325,7 @@ void HuygensPages::reset()
     pointsep->setValue(10);
     meacb->setChecked(false);
     frontanal->setChecked(true);
-    notebook_.setPageCaption(0, QString::fromLatin1("Huygens\xB4 Principle"));
+    notebook_.setPageCaption(0, tr("Huygens´ Principle"));
     notebook_.setPage(1);
     // Settings already at their reset values change nothing and so redraw nothing: the page
     // shown is drawn here, whatever was on the view before.

@@ -105,10 +105,10 @@ TProfrm::TProfrm(Dialogs &dialogs, RandomSource &random, QWidget *parent)
 void TProfrm::buildProtractorPage(QWidget *page)
 {
     Label1 = label(page, "Label1", tr("Find the Angle:"), {8, 8, 130, 18});
-    Normalrb = radio(page, "Normalrb", tr("From the Normal"), {8, 34, 140, 20});
-    linerb = radio(page, "linerb", tr("Between Two Lines"), {8, 60, 140, 20});
+    Normalrb = radio(page, "Normalrb", tr("From the Normal"), {8, 34, 146, 20});
+    linerb = radio(page, "linerb", tr("Between Two Lines"), {8, 60, 146, 20});
     linerb->setChecked(true);
-    anggb = group(page, "anggb", tr("The angle is"), {152, 4, 138, 84});
+    anggb = group(page, "anggb", tr("The angle is"), {158, 4, 132, 84});
     Ang1rb = radio(anggb, "Ang1rb", QLatin1Char(' ') + shownNumber(0, 1) + QChar(0xB0),
                    {12, 26, 116, 20});
     Ang1rb->setChecked(true);

@@ -3,8 +3,8 @@
 
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
-#include "platform/language.h"
 #include "pixels.h"
+#include "platform/language.h"
 #include "scripted_clipboard.h"
 #include "scripted_dialogs.h"
 #include "scripted_file_dialogs.h"

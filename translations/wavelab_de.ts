@@ -660,7 +660,7 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source>Phase Shift: %1 Degrees</source>
-        <translation>Phasenverschiebung: %1 Grad</translation>
+        <translation>Phasenverschiebung: %1°</translation>
     </message>
     <message>
         <source>Actual Separation: %1</source>
@@ -871,7 +871,7 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Rücksetzen</translation>
     </message>
     <message>
         <source>Measure</source>
@@ -919,7 +919,7 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source> Show Ra&amp;ys</source>
-        <translation> St&amp;rahlen</translation>
+        <translation> Strah&amp;len</translation>
     </message>
     <message>
         <source> &amp;Measure</source>
@@ -993,6 +993,10 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
         <source>Length = 0.0</source>
         <translation>Länge = 0,0</translation>
     </message>
+    <message>
+        <source>Huygens´ Principle</source>
+        <translation>Huygenssches Prinzip</translation>
+    </message>
 </context>
 <context>
     <name>wave::InterferencePanel</name>
@@ -1058,11 +1062,11 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source>Phase Shift: 0 Degrees</source>
-        <translation>Phasenverschiebung: 0 Grad</translation>
+        <translation>Phasenverschiebung: 0°</translation>
     </message>
     <message>
         <source> Unmatched Wavelengths</source>
-        <translation> Verschiedene Wellenlängen</translation>
+        <translation> Ungleiche Wellenlängen</translation>
     </message>
     <message>
         <source> Matched Wavelengths</source>
@@ -1086,7 +1090,7 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source>&amp;Print Full Page</source>
-        <translation>Ganze Seite dr&amp;ucken</translation>
+        <translation>Seite dr&amp;ucken</translation>
     </message>
     <message>
         <source>Intensity Band Properties</source>
@@ -1186,7 +1190,7 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     </message>
     <message>
         <source>Unmatched is checked</source>
-        <translation>„Verschiedene Wellenlängen“ ist gewählt</translation>
+        <translation>„Ungleiche Wellenlängen“ ist gewählt</translation>
     </message>
 </context>
 <context>
@@ -1533,7 +1537,7 @@ Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Between Two Lines</source>
-        <translation>Zwischen zwei Geraden</translation>
+        <translation>Zwischen Geraden</translation>
     </message>
     <message>
         <source>The angle is</source>
@@ -1553,7 +1557,7 @@ Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source> Point and &amp;Line</source>
-        <translation> Punkt und &amp;Gerade</translation>
+        <translation> Punkt, &amp;Gerade</translation>
     </message>
     <message>
         <source>Length is: 0</source>

@@ -160,7 +160,7 @@ Do you want to replace it?</source>
     <name>LightPattern</name>
     <message>
         <source>Screen distance: %1 cm</source>
-        <translation>Distancia a la pantalla: %1 cm</translation>
+        <translation>Pantalla a %1 cm</translation>
     </message>
     <message>
         <source>Slit Width: %1 µm</source>
@@ -993,6 +993,10 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
         <source>Length = 0.0</source>
         <translation>Longitud = 0,0</translation>
     </message>
+    <message>
+        <source>Huygens´ Principle</source>
+        <translation>Principio de Huygens</translation>
+    </message>
 </context>
 <context>
     <name>wave::InterferencePanel</name>
@@ -1062,11 +1066,11 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
     </message>
     <message>
         <source> Unmatched Wavelengths</source>
-        <translation> Longitudes de onda distintas</translation>
+        <translation> Longitudes distintas</translation>
     </message>
     <message>
         <source> Matched Wavelengths</source>
-        <translation> Longitudes de onda iguales</translation>
+        <translation> Longitudes iguales</translation>
     </message>
     <message>
         <source>Number of Sources</source>
@@ -1086,7 +1090,7 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
     </message>
     <message>
         <source>&amp;Print Full Page</source>
-        <translation>Imprimir página &amp;completa</translation>
+        <translation>Página &amp;completa</translation>
     </message>
     <message>
         <source>Intensity Band Properties</source>
@@ -1186,7 +1190,7 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
     </message>
     <message>
         <source>Unmatched is checked</source>
-        <translation>«Longitudes de onda distintas» está marcado</translation>
+        <translation>«Longitudes distintas» está marcado</translation>
     </message>
 </context>
 <context>
@@ -1505,7 +1509,7 @@ No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Ray &amp;Movement</source>
-        <translation>&amp;Movimiento del rayo</translation>
+        <translation>&amp;Movimiento</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -1689,11 +1693,11 @@ Cámbiela, por favor.</translation>
     </message>
     <message>
         <source> &amp;Single Slit</source>
-        <translation> Rendija &amp;simple</translation>
+        <translation> &amp;Una rendija</translation>
     </message>
     <message>
         <source> &amp;Double Slit</source>
-        <translation> Rendija &amp;doble</translation>
+        <translation> &amp;Dos rendijas</translation>
     </message>
     <message>
         <source> Black and &amp;white</source>

@@ -867,7 +867,7 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source>S&amp;tart Wave</source>
-        <translation>&amp;Lancer l&apos;onde</translation>
+        <translation>&amp;Lancer</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -975,7 +975,7 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source>S&amp;top Wave</source>
-        <translation>Arrêter &amp;l&apos;onde</translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>&amp;Wave Front Refraction</source>
@@ -993,16 +993,20 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
         <source>Length = 0.0</source>
         <translation>Longueur = 0,0</translation>
     </message>
+    <message>
+        <source>Huygens´ Principle</source>
+        <translation>Principe de Huygens</translation>
+    </message>
 </context>
 <context>
     <name>wave::InterferencePanel</name>
     <message>
         <source>S&amp;top Waves</source>
-        <translation>Arrêter les &amp;ondes</translation>
+        <translation>Arrêter l&apos;&amp;onde</translation>
     </message>
     <message>
         <source>S&amp;tart Waves</source>
-        <translation>Lancer les &amp;ondes</translation>
+        <translation>Lancer l&apos;&amp;onde</translation>
     </message>
     <message>
         <source>Node Path</source>
@@ -1062,11 +1066,11 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source> Unmatched Wavelengths</source>
-        <translation> Longueurs d&apos;onde différentes</translation>
+        <translation> Longueurs différentes</translation>
     </message>
     <message>
         <source> Matched Wavelengths</source>
-        <translation> Longueurs d&apos;onde égales</translation>
+        <translation> Longueurs égales</translation>
     </message>
     <message>
         <source>Number of Sources</source>
@@ -1122,7 +1126,7 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source>&amp;Light Interference</source>
-        <translation>Interférences l&amp;umineuses</translation>
+        <translation>Fentes d&apos;&amp;Young</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1130,7 +1134,7 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source> Measure Point Source Distances</source>
-        <translation> Mesurer les distances aux sources</translation>
+        <translation> Distances aux sources</translation>
     </message>
     <message>
         <source> Show Perpendicular Bisector</source>
@@ -1186,7 +1190,7 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     </message>
     <message>
         <source>Unmatched is checked</source>
-        <translation>« Longueurs d&apos;onde différentes » est coché</translation>
+        <translation>« Longueurs différentes » est coché</translation>
     </message>
 </context>
 <context>
@@ -1505,7 +1509,7 @@ Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Ray &amp;Movement</source>
-        <translation>&amp;Mouvement du rayon</translation>
+        <translation>&amp;Mouvement</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -1689,11 +1693,11 @@ Veuillez la modifier.</translation>
     </message>
     <message>
         <source> &amp;Single Slit</source>
-        <translation> Fente &amp;simple</translation>
+        <translation> &amp;Une fente</translation>
     </message>
     <message>
         <source> &amp;Double Slit</source>
-        <translation> Fentes &amp;doubles</translation>
+        <translation> &amp;Deux fentes</translation>
     </message>
     <message>
         <source> Black and &amp;white</source>
