@@ -37,6 +37,11 @@ for product in Pelvane Rundique Sorvelle; do
     grep -qx "Icon=$id" "$desktop" || fail "$id: Icon"
     grep -qx "StartupWMClass=$id" "$desktop" || fail "$id: StartupWMClass is not $id"
     grep -q '^Comment=..........' "$desktop" || fail "$id: no comment"
+    for language in de fr es; do
+        for key in GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=....." "$desktop" || fail "$id: no $key in $language"
+        done
+    done
 
     [ -s "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "$id: no scalable icon"
     for size in 16 22 24 32 48 64 128 256; do
@@ -52,6 +57,11 @@ for product in Pelvane Rundique Sorvelle; do
     appstreamcli validate --no-net "$metainfo" >/dev/null || fail "$metainfo does not validate"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
         || fail "$id: metainfo launches no installed desktop entry"
+    for language in de fr es; do
+        grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "$id: no summary in $language"
+        [ "$(grep -c "<p xml:lang=\"$language\">" "$metainfo")" = "$(grep -c '<p>' "$metainfo")" ] \
+            || fail "$id: the description is not all in $language"
+    done
 
     [ "$(readlink -f "$share/man/man1/$product.1.gz")" = "$share/man/man1/interfer.1.gz" ] \
         || fail "no manual page under $product"
