@@ -19,9 +19,21 @@ void TInterference::buildLanguageMenu()
     LanguageSystem1->setObjectName(QStringLiteral("LanguageSystem1"));
     LanguageSystem1->setData(QString());
     Language1->addSeparator();
-    // Each language by its own name, which it keeps in every other language.
+    // Each language by its own name, which it keeps in every other language, with the first
+    // of its letters that no item above takes for Alt.
+    const QString system = LanguageSystem1->text();
+    QString taken = system.mid(system.indexOf(QLatin1Char('&')) + 1, 1).toLower();
     for (const Language &language : shippedLanguages()) {
-        QAction *item = Language1->addAction(language.caption);
+        QString caption = language.name;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            const QChar letter = caption.at(i).toLower();
+            if (letter.isLetter() && !taken.contains(letter)) {
+                taken += letter;
+                caption.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+        QAction *item = Language1->addAction(caption);
         item->setObjectName(QStringLiteral("Language_") + language.code);
         item->setData(language.code);
     }

@@ -2,6 +2,7 @@
 #include "platform/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -26,14 +27,29 @@ void drop(QTranslator *&translator)
 
 const QLatin1String option("--language");
 
+//: The name of the language of the translation, in that language: "Deutsch" in German.
+const char *const languageName = QT_TRANSLATE_NOOP("Language", "English");
+
 } // namespace
 
 const QList<Language> &shippedLanguages()
 {
-    static const QList<Language> languages{{QStringLiteral("en"), QStringLiteral("&English")},
-                                           {QStringLiteral("de"), QStringLiteral("&Deutsch")},
-                                           {QStringLiteral("fr"), QStringLiteral("&Français")},
-                                           {QStringLiteral("es"), QStringLiteral("Es&pañol")}};
+    static const QList<Language> languages = [] {
+        QList<Language> found{{QStringLiteral("en"), QStringLiteral("English")}};
+        const QStringList files =
+            QDir(QStringLiteral(":/i18n"))
+                .entryList({QStringLiteral("wavelab_*.qm")}, QDir::Files, QDir::Name);
+        for (const QString &file : files) {
+            // Each translation names its language itself, as the translation of "English".
+            QTranslator translation;
+            QString name;
+            if (translation.load(QStringLiteral(":/i18n/") + file))
+                name = translation.translate("Language", languageName);
+            const QString code = file.mid(8, file.size() - 11);
+            found.append({code, name.isEmpty() ? code : name});
+        }
+        return found;
+    }();
     return languages;
 }
 

@@ -7,14 +7,14 @@
 
 namespace wave {
 
-// A language the program speaks: its code ("de") and its name in itself as a menu item
-// ("&Deutsch"), with a letter for Alt that none of the others use.
+// A language the program speaks: its code ("de") and its name in itself ("Deutsch").
 struct Language {
     QString code;
-    QString caption;
+    QString name;
 };
 
-// English, the language the texts are written in, first; then every translation shipped.
+// English, the language the texts are written in, first; then every translation compiled
+// into the program, by code.
 const QList<Language> &shippedLanguages();
 
 // The shipped language's code for a language tag such as "de", "de_AT.UTF-8" or "fr-CA";

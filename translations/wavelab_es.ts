@@ -157,6 +157,14 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of the translation, in that language: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>LightPattern</name>
     <message>
         <source>Screen distance: %1 cm</source>

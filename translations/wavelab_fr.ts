@@ -157,6 +157,14 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of the translation, in that language: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>LightPattern</name>
     <message>
         <source>Screen distance: %1 cm</source>
