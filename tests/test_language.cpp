@@ -373,9 +373,9 @@ void LanguageTest::captionsFitTheirPlaces_data()
         QTest::newRow(qPrintable(language)) << language;
 }
 
-// In every product, page and window, each caption of a label, button, box or radio button is
-// no wider than its place, with the bars at their ends and the measuring modes on, where the
-// captions are at their longest.
+// In every product, page and window, each caption of a label, button, box or radio button and
+// each item of a list is no wider than its place, with the bars at their ends and the measuring
+// modes on, where the captions are at their longest.
 void LanguageTest::captionsFitTheirPlaces()
 {
     QFETCH(QString, language);
@@ -386,7 +386,8 @@ void LanguageTest::captionsFitTheirPlaces()
             if (!child->isVisibleTo(root) || child->objectName().isEmpty())
                 continue;
             auto *label = qobject_cast<QLabel *>(child);
-            if ((!label || label->wordWrap()) && !qobject_cast<QAbstractButton *>(child))
+            if ((!label || label->wordWrap()) && !qobject_cast<QAbstractButton *>(child) &&
+                !qobject_cast<QComboBox *>(child))
                 continue;
             if (child->sizeHint().width() > child->width())
                 cut << where + QLatin1Char(' ') + child->objectName() +

@@ -1725,7 +1725,7 @@ Bitte ändern Sie sie.</translation>
     </message>
     <message>
         <source>No Experiment</source>
-        <translation>Kein Experiment</translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>Close</source>

@@ -1741,11 +1741,11 @@ Cámbiela, por favor.</translation>
     </message>
     <message>
         <source>Hide Screen distance</source>
-        <translation>Ocultar distancia a pantalla</translation>
+        <translation>Ocultar distancia</translation>
     </message>
     <message>
         <source>Hide Slit Separation</source>
-        <translation>Ocultar separación de rendijas</translation>
+        <translation>Ocultar separación</translation>
     </message>
     <message>
         <source>Hide Wavelength</source>

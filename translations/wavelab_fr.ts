@@ -1627,7 +1627,7 @@ Rien n&apos;a été modifié.</translation>
     <name>wave::Tpattfrm</name>
     <message>
         <source>Load Data</source>
-        <translation>Charger des données</translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>No Data loaded!  Try again!</source>
@@ -1741,7 +1741,7 @@ Veuillez la modifier.</translation>
     </message>
     <message>
         <source>Hide Screen distance</source>
-        <translation>Cacher la distance de l&apos;écran</translation>
+        <translation>Cacher dist. de l&apos;écran</translation>
     </message>
     <message>
         <source>Hide Slit Separation</source>
@@ -1749,7 +1749,7 @@ Veuillez la modifier.</translation>
     </message>
     <message>
         <source>Hide Wavelength</source>
-        <translation>Cacher la longueur d&apos;onde</translation>
+        <translation>Cacher λ</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
