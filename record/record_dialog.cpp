@@ -99,6 +99,11 @@ TRecord::TRecord(QWidget *parent, const Animation &animation, int levels)
     (loop ? periodrb : secondsrb)->setChecked(true);
     secondsse->setEnabled(!loop);
     connect(secondsrb, &QRadioButton::toggled, secondsse, &QWidget::setEnabled);
+    // Choosing seconds goes on to how many, ready to be typed over.
+    connect(secondsrb, &QRadioButton::clicked, secondsse, [this] {
+        secondsse->setFocus();
+        secondsse->selectAll();
+    });
     connect(secondsrb, &QRadioButton::toggled, this, &TRecord::showFrames);
     connect(secondsse, &QSpinBox::valueChanged, this, &TRecord::showFrames);
     connect(intervalse, &QSpinBox::valueChanged, this, &TRecord::showFrames);
