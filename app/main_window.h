@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/animation.h"
 #include "platform/display_settings.h"
 #include "platform/product.h"
 #include "platform/services.h"
@@ -70,6 +71,8 @@ public:
     QAction *MeasurementPractice1, *About1, *Return1;
     // Exports and the help.
     QAction *ExportPicture1, *ExportData1, *Contents1;
+    // Records the product's moving picture as a GIF or PNG frames.
+    QAction *RecordAnimation1;
     HelpWindow *helpWindow;
     QMenu *printtry;
     QAction *Print3, *Copy3;
@@ -103,6 +106,9 @@ public:
     void UserName1Click();
     void ExportPicture1Click();
     void ExportData1Click();
+    void RecordAnimation1Click();
+    // The moving picture of the product shown, as a recording takes it.
+    Animation animation() const;
     void Contents1Click();
     // The picture as the screen shows it: the view with the detail map when it is shown.
     QImage exportedPicture();

@@ -6,6 +6,7 @@
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
 #include "platform/export_files.h"
+#include "record/record_dialog.h"
 #include "slit/light_window.h"
 #include "slit/slit_panel.h"
 #include "view/wave_view.h"
@@ -22,11 +23,16 @@ void TInterference::connectExport()
     ExportPicture1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     ExportData1 = new QAction(tr("Export &Data..."), this);
     ExportData1->setObjectName(QStringLiteral("ExportData1"));
+    RecordAnimation1 = new QAction(tr("Record &Animation..."), this);
+    RecordAnimation1->setObjectName(QStringLiteral("RecordAnimation1"));
+    RecordAnimation1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     // Beside printing and copying, ahead of the user name.
     const QAction *separator = File1->actions().at(File1->actions().indexOf(UserName1) - 1);
-    File1->insertActions(const_cast<QAction *>(separator), {ExportPicture1, ExportData1});
+    File1->insertActions(const_cast<QAction *>(separator),
+                         {ExportPicture1, ExportData1, RecordAnimation1});
     connect(ExportPicture1, &QAction::triggered, this, &TInterference::ExportPicture1Click);
     connect(ExportData1, &QAction::triggered, this, &TInterference::ExportData1Click);
+    connect(RecordAnimation1, &QAction::triggered, this, &TInterference::RecordAnimation1Click);
 
     Contents1 = new QAction(tr("&Contents"), this);
     Contents1->setObjectName(QStringLiteral("Contents1"));
@@ -92,6 +98,24 @@ void TInterference::ExportData1Click()
         return;
     }
     exportDataFile(this, services_.files, services_.dialogs, csv);
+}
+
+Animation TInterference::animation() const
+{
+    switch (product_) {
+    case Product::Huygens:
+        return huygens->animation();
+    case Product::SingleSlit:
+        return sslit->animation();
+    case Product::Interference:
+        break;
+    }
+    return Varying->animation();
+}
+
+void TInterference::RecordAnimation1Click()
+{
+    recordAnimation(this, services_.dialogs, services_.files, animation());
 }
 
 void TInterference::Contents1Click()

@@ -270,16 +270,16 @@ WavefrontParams HuygensPages::wavefrontParams() const
             Showraycb->isChecked(), state_.colours};
 }
 
-void HuygensPages::paintWaveletRow(Canvas &canvas) const
+void HuygensPages::paintWaveletRow(Canvas &canvas, const WaveletRowParams &params) const
 {
-    drawWaveletRow(canvas, waveletRowParams());
+    drawWaveletRow(canvas, params);
     if (dcb->isChecked() && drawOverlay)
         drawOverlay(canvas, true);
 }
 
-void HuygensPages::paintWavefronts(Canvas &canvas) const
+void HuygensPages::paintWavefronts(Canvas &canvas, const WavefrontParams &params) const
 {
-    drawWavefronts(canvas, wavefrontParams());
+    drawWavefronts(canvas, params);
     if (meacb->isChecked() && drawOverlay)
         drawOverlay(canvas, frontanal->isChecked());
 }
@@ -287,21 +287,43 @@ void HuygensPages::paintWavefronts(Canvas &canvas) const
 void HuygensPages::drawPicture(Canvas &canvas) const
 {
     if (activeHuygensPage == 0)
-        paintWaveletRow(canvas);
+        paintWaveletRow(canvas, waveletRowParams());
     else
-        paintWavefronts(canvas);
+        paintWavefronts(canvas, wavefrontParams());
+}
+
+Animation HuygensPages::animation() const
+{
+    const QSize size = view_.water->image().size();
+    if (activeHuygensPage == 0) {
+        const int last = wavefrontsb->maximum();
+        return steppedAnimation(
+            size, lrtimer->interval(), waveletTime,
+            [last](int t) { return nextWaveletTime(t, last); },
+            [this, params = waveletRowParams()](Canvas &canvas, int t) mutable {
+                params.t = t;
+                paintWaveletRow(canvas, params);
+            });
+    }
+    const int last = timersb->maximum();
+    return steppedAnimation(
+        size, Timer4->interval(), frontTime, [last](int tau) { return nextFrontTime(tau, last); },
+        [this, params = wavefrontParams()](Canvas &canvas, int tau) mutable {
+            params.tau = tau;
+            paintWavefronts(canvas, params);
+        });
 }
 
 void HuygensPages::lrbt()
 {
-    paintWaveletRow(view_.canvas());
+    paintWaveletRow(view_.canvas(), waveletRowParams());
     describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
     view_.water->update();
 }
 
 void HuygensPages::refractbttry()
 {
-    paintWavefronts(view_.canvas());
+    paintWavefronts(view_.canvas(), wavefrontParams());
     describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
     view_.water->update();
 }

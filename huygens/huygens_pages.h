@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/animation.h"
 #include "platform/setup_controls.h"
 
 #include <QObject>
@@ -70,6 +71,8 @@ public:
     void refractbttry();
     // The shown page's picture drawn again onto another surface, with its measuring overlay.
     void drawPicture(Canvas &canvas) const;
+    // The shown page's animation for a recording, from its time now, with the overlay on it.
+    Animation animation() const;
     // The product's reset, run at every activation; leaves the notebook on its second page.
     void reset();
     void deactivate();
@@ -103,8 +106,8 @@ private:
     void connectHandlers();
     // Values and names for screen readers that the controls do not carry.
     void tellReaders();
-    void paintWaveletRow(Canvas &canvas) const;
-    void paintWavefronts(Canvas &canvas) const;
+    void paintWaveletRow(Canvas &canvas, const WaveletRowParams &params) const;
+    void paintWavefronts(Canvas &canvas, const WavefrontParams &params) const;
     void listSetupControls();
 
     Notebook &notebook_;

@@ -88,6 +88,11 @@ void drawRays(Canvas &canvas, const WavefrontParams &params)
 
 } // namespace
 
+int nextFrontTime(int tau, int last)
+{
+    return tau + 3 >= last ? 0 : tau + 3;
+}
+
 int boundaryLine(const WavefrontParams &params)
 {
     const int yB = viewHeight / 2;

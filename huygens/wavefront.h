@@ -26,6 +26,10 @@ struct WavefrontParams {
     Palette colours{};
 };
 
+// The time the wavefront animation's tick leaves: three on, and back to 0 where that reaches
+// or passes `last`, the time bar's end.
+int nextFrontTime(int tau, int last);
+
 // The boundary line and the point where the first front first meets it.
 int boundaryLine(const WavefrontParams &params);
 int firstContact();

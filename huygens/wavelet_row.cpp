@@ -40,6 +40,11 @@ bool sourceVisible(const WaveletRowParams &params, int b)
     return 0 < x && x < viewWidth;
 }
 
+int nextWaveletTime(int t, int last)
+{
+    return t >= last ? 2 : t + 1;
+}
+
 void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params)
 {
     const int y0 = rowLine();

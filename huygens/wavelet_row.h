@@ -27,6 +27,10 @@ int sourceX(const WaveletRowParams &params, int b);
 bool sourceVisible(const WaveletRowParams &params, int b);
 int rowLine();
 
+// The time the wavelet animation's tick leaves: one on, and from `last` (the time bar's end)
+// by way of 1 to 2.
+int nextWaveletTime(int t, int last);
+
 // White ground, the green source dots, then each visible source's upper half wavelets and,
 // in the sequential mode, the red excitation marker after every arc.
 void drawWaveletRow(Canvas &canvas, const WaveletRowParams &params);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/animation.h"
 #include "platform/controls.h"
 #include "platform/setup_controls.h"
 
@@ -87,6 +88,9 @@ public:
     // The view's picture drawn again onto another surface: the field, the node path, and the
     // band's strip taken from the view as the bitmap it is.
     void drawPicture(Canvas &canvas) const;
+    // The rings' animation for a recording, from the offsets now: the field, the node path,
+    // the band going on from the average so far and the detail map when it is shown.
+    Animation animation() const;
     // The band as comma-separated values headed by the product's name and the settings; empty
     // while neither strip is shown.
     QByteArray bandData(const QString &product) const;
@@ -136,6 +140,8 @@ private:
     // Tells readers what the wave view shows and what it does not show of the sources.
     void describeView(const FieldParams &params);
     void resetPhaseOffsets();
+    void drawFieldAndPath(Canvas &canvas, const FieldParams &params) const;
+    void copyShownBand(Canvas &canvas) const;
     void listSetupControls();
 
     WaveView &view_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/controls.h"
+#include "platform/pixel_blocks.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -204,8 +205,7 @@ void ImageView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // Every picture pixel becomes a block of whole device pixels; a filter would blur the
     // one-pixel lines and dots the pictures are made of.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(QPoint(0, 0), image_.size() * zoom_), image_);
+    drawPixelBlocks(painter, image_, zoom_, {}, overlayCover ? overlayCover() : QRegion());
     if (overlay)
         overlay(painter);
     if (keyboardDriven_ && hasFocus()) {

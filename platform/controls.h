@@ -127,6 +127,8 @@ public:
     int zoom() const { return zoom_; }
     // Drawn over the picture after it, in the widget's own pixels.
     std::function<void(QPainter &)> overlay;
+    // Where the overlay paints every pixel opaque: the picture is not drawn there first.
+    std::function<QRegion()> overlayCover;
     // A layer over a zoomed picture that the picture below draws, enlarged, instead.
     void setDrawnByPicture(bool drawn);
 

@@ -5,7 +5,7 @@
 # Debian packages the build, the tests and the benchmarks need.
 WAVE_PACKAGES=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libgif-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core

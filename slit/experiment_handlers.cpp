@@ -151,9 +151,9 @@ void Tpattfrm::SavebtClick()
                             "starts the data in the file.\nPlease change it."));
         return;
     }
-    const QString path = files_.saveFile(
-        this, tr("Save Experiment"),
-        {QStringLiteral("interference"), QStringLiteral("*.int"), QStringLiteral("int")});
+    const QString path =
+        files_.saveFile(this, tr("Save Experiment"),
+                        {tr("interference"), QStringLiteral("*.int"), QStringLiteral("int")});
     if (path.isEmpty())
         return;
     const ExperimentRecord record{Showcb->currentIndex(), slitKind() == SlitKind::Single ? 1 : 2,

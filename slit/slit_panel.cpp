@@ -100,10 +100,27 @@ SlitParams SlitPanel::slitParams() const
 
 void SlitPanel::drawPicture(Canvas &canvas) const
 {
-    drawSlit(canvas, slitParams());
+    paint(canvas, slitParams());
     describeForReaders(view_.water, describeSlit(slitParams()));
+}
+
+void SlitPanel::paint(Canvas &canvas, const SlitParams &params) const
+{
+    drawSlit(canvas, params);
     if (acb->isChecked() && probt)
         probt(canvas);
+}
+
+Animation SlitPanel::animation() const
+{
+    const int lambda = pwavesb->value();
+    return steppedAnimation(
+        view_.water->image().size(), Timer2->interval(), slitPhase,
+        [lambda](int phase) { return nextPhase(phase, lambda); },
+        [this, params = slitParams()](Canvas &canvas, int phase) mutable {
+            params.phase = phase;
+            paint(canvas, params);
+        });
 }
 
 void SlitPanel::opening()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/animation.h"
 #include "platform/setup_controls.h"
 
 #include <QGroupBox>
@@ -54,6 +55,8 @@ public:
     void opening();
     // The slit picture drawn again onto another surface, with the protractor when it is on.
     void drawPicture(Canvas &canvas) const;
+    // The fronts' animation for a recording, from the phase now, with the protractor when on.
+    Animation animation() const;
     // The product's reset, run at every activation.
     void reset();
     // Everything a student can set in the group, by the controls' names; and the same taken
@@ -72,6 +75,7 @@ public:
     void acbClick();
 
 private:
+    void paint(Canvas &canvas, const SlitParams &params) const;
     void connectHandlers();
     void listSetupControls();
 

@@ -40,7 +40,7 @@ unexpected=$(grep -vxF -f <(printf '%s\n' "${expected[@]}") <<< "$contents" | gr
 [ -z "$unexpected" ] || fail "the package holds more: $unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6printsupport6 libgif7 libc6 qt6-qpa-plugins; do
     grep -q "\b$library\b" <<< "$depends" || fail "no dependency on $library: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

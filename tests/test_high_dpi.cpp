@@ -16,15 +16,8 @@ namespace {
 // The first screen pixel that is not its picture pixel, or none.
 QString firstMismatch(ImageView *view)
 {
-    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage &picture = view->image();
-    if (shown.size() != picture.size() * 2)
-        return QStringLiteral("grabbed %1 x %2").arg(shown.width()).arg(shown.height());
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (shown.pixel(x, y) != picture.pixel(x / 2, y / 2))
-                return QStringLiteral("screen pixel %1, %2").arg(x).arg(y);
-    return {};
+    return firstBlockMismatch(view->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                              view->image(), 2);
 }
 
 } // namespace

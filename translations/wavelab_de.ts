@@ -19,6 +19,13 @@ Freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer 
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentFile</name>
     <message>
         <source>File not found</source>
@@ -541,6 +548,27 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
     <message>
         <source>Comment</source>
         <translation>Kommentar</translation>
+    </message>
+</context>
+<context>
+    <name>Recording</name>
+    <message>
+        <source>A file or folder of that name exists</source>
+        <translation>Eine Datei oder ein Ordner dieses Namens existiert schon</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The frames could not be written into %1</source>
+        <translation>Die Bilder konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>
+Nothing was saved; no frames are left behind.</source>
+        <translation>
+Es wurde nichts gespeichert; es bleiben keine Bilder zurück.</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1228,10 @@ Prüfen Sie den Drucker oder wählen Sie mit „Druckeinrichtung“ einen andere
         <source>Unmatched is checked</source>
         <translation>„Ungleiche Wellenlängen“ ist gewählt</translation>
     </message>
+    <message>
+        <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
+        <translation>Der mittlere Streifen summiert weiter wie auf dem Bildschirm; vom letzten zum ersten Bild kann er sich daher ein wenig ändern.</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1500,6 +1532,10 @@ Es wurde nichts geändert.</translation>
         <source>La&amp;nguage (changed from the next start)</source>
         <translation>&amp;Sprache (geändert ab dem nächsten Start)</translation>
     </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>Animation auf&amp;zeichnen...</translation>
+    </message>
 </context>
 <context>
     <name>wave::TProfrm</name>
@@ -1598,6 +1634,85 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Ray movement practice: a ray with four handles to drag</source>
         <translation>Übung zur Strahlbewegung: ein Strahl mit vier Griffen zum Ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>wave::TRecord</name>
+    <message>
+        <source>Record Animation</source>
+        <translation>Animation aufzeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;One period</source>
+        <translation>Eine &amp;Periode</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Sekunden:</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>The GIF keeps every colour of the picture.</source>
+        <translation>Das GIF behält jede Farbe des Bildes.</translation>
+    </message>
+    <message>
+        <source>The picture has more than 256 colours (the intensity band or the detail map). In the GIF each colour&apos;s red, green and blue are rounded to %1 levels, so greys and shades come in steps; PNG frames keep every colour.</source>
+        <translation>Das Bild hat mehr als 256 Farben (der Intensitätsstreifen oder die Detailkarte). Im GIF werden Rot, Grün und Blau jeder Farbe auf %1 Stufen gerundet, sodass Grautöne und Schattierungen in Stufen erscheinen; PNG-Bilder behalten jede Farbe.</translation>
+    </message>
+    <message>
+        <source>Frame &amp;interval:</source>
+        <translation>Bild&amp;abstand:</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 s</source>
+        <translation>%1 Bilder, %2 s</translation>
+    </message>
+    <message>
+        <source>
+This picture never comes back exactly: record it in seconds.</source>
+        <translation>
+Dieses Bild kehrt nie genau wieder: Zeichne es in Sekunden auf.</translation>
+    </message>
+    <message>
+        <source>
+One period is %1 frames, more than a recording takes (%2): record it in seconds.</source>
+        <translation>
+Eine Periode hat %1 Bilder, mehr als eine Aufzeichnung fasst (%2): Zeichne sie in Sekunden auf.</translation>
+    </message>
+    <message>
+        <source>, a loop without a jump</source>
+        <translation>, eine Schleife ohne Sprung</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>Animiertes GIF</translation>
+    </message>
+    <message>
+        <source>PNG frames in a new folder</source>
+        <translation>PNG-Bilder in einem neuen Ordner</translation>
+    </message>
+    <message>
+        <source>Recording %1 frames into %2...</source>
+        <translation>%1 Bilder werden in %2 aufgezeichnet...</translation>
+    </message>
+    <message>
+        <source>The recording was cancelled. Nothing was saved.</source>
+        <translation>Die Aufzeichnung wurde abgebrochen. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1885,10 @@ Bitte ändern Sie sie.</translation>
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>interference</source>
+        <translation>Interferenz</translation>
     </message>
 </context>
 <context>

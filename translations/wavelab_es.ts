@@ -19,6 +19,13 @@ Software libre bajo la Licencia Pública General de GNU, versión 3 o (a su elec
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentFile</name>
     <message>
         <source>File not found</source>
@@ -541,6 +548,27 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
     <message>
         <source>Comment</source>
         <translation>Comentario</translation>
+    </message>
+</context>
+<context>
+    <name>Recording</name>
+    <message>
+        <source>A file or folder of that name exists</source>
+        <translation>Ya existe un archivo o una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>No se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>The frames could not be written into %1</source>
+        <translation>No se pudieron escribir los fotogramas en %1</translation>
+    </message>
+    <message>
+        <source>
+Nothing was saved; no frames are left behind.</source>
+        <translation>
+No se ha guardado nada; no queda ningún fotograma.</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1228,10 @@ Compruebe la impresora o elija otra con «Configurar impresión» e imprima de n
         <source>Unmatched is checked</source>
         <translation>«Longitudes distintas» está marcado</translation>
     </message>
+    <message>
+        <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
+        <translation>La banda media sigue sumando como en la pantalla, así que puede cambiar un poco del último fotograma al primero.</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1500,6 +1532,10 @@ No se ha cambiado nada.</translation>
         <source>La&amp;nguage (changed from the next start)</source>
         <translation>&amp;Idioma (cambia desde el próximo inicio)</translation>
     </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>Grabar &amp;animación...</translation>
+    </message>
 </context>
 <context>
     <name>wave::TProfrm</name>
@@ -1598,6 +1634,85 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Ray movement practice: a ray with four handles to drag</source>
         <translation>Práctica de movimiento del rayo: un rayo con cuatro tiradores</translation>
+    </message>
+</context>
+<context>
+    <name>wave::TRecord</name>
+    <message>
+        <source>Record Animation</source>
+        <translation>Grabar animación</translation>
+    </message>
+    <message>
+        <source>&amp;One period</source>
+        <translation>Un &amp;período</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Segundos:</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>The GIF keeps every colour of the picture.</source>
+        <translation>El GIF conserva todos los colores de la imagen.</translation>
+    </message>
+    <message>
+        <source>The picture has more than 256 colours (the intensity band or the detail map). In the GIF each colour&apos;s red, green and blue are rounded to %1 levels, so greys and shades come in steps; PNG frames keep every colour.</source>
+        <translation>La imagen tiene más de 256 colores (la banda de intensidad o el mapa de detalle). En el GIF el rojo, el verde y el azul de cada color se redondean a %1 niveles, así que los grises y los matices salen por escalones; los fotogramas PNG conservan todos los colores.</translation>
+    </message>
+    <message>
+        <source>Frame &amp;interval:</source>
+        <translation>&amp;Intervalo entre fotogramas:</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Grabar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 s</source>
+        <translation>%1 fotogramas, %2 s</translation>
+    </message>
+    <message>
+        <source>
+This picture never comes back exactly: record it in seconds.</source>
+        <translation>
+Esta imagen nunca vuelve exactamente: grábala en segundos.</translation>
+    </message>
+    <message>
+        <source>
+One period is %1 frames, more than a recording takes (%2): record it in seconds.</source>
+        <translation>
+Un período son %1 fotogramas, más de lo que admite una grabación (%2): grábalo en segundos.</translation>
+    </message>
+    <message>
+        <source>, a loop without a jump</source>
+        <translation>, un bucle sin saltos</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>GIF animado</translation>
+    </message>
+    <message>
+        <source>PNG frames in a new folder</source>
+        <translation>Fotogramas PNG en una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>Recording %1 frames into %2...</source>
+        <translation>Grabando %1 fotogramas en %2...</translation>
+    </message>
+    <message>
+        <source>The recording was cancelled. Nothing was saved.</source>
+        <translation>Se canceló la grabación. No se ha guardado nada.</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1885,10 @@ Cámbiela, por favor.</translation>
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>interference</source>
+        <translation>interferencia</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,13 @@ Logiciel libre sous licence publique générale GNU, version 3 ou (à votre choi
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentFile</name>
     <message>
         <source>File not found</source>
@@ -541,6 +548,27 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
     <message>
         <source>Comment</source>
         <translation>Commentaire</translation>
+    </message>
+</context>
+<context>
+    <name>Recording</name>
+    <message>
+        <source>A file or folder of that name exists</source>
+        <translation>Un fichier ou un dossier de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>The frames could not be written into %1</source>
+        <translation>Les images n&apos;ont pas pu être écrites dans %1</translation>
+    </message>
+    <message>
+        <source>
+Nothing was saved; no frames are left behind.</source>
+        <translation>
+Rien n&apos;a été enregistré ; aucune image ne reste.</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1228,10 @@ Vérifiez l&apos;imprimante ou choisissez-en une autre avec « Configuration de 
         <source>Unmatched is checked</source>
         <translation>« Longueurs différentes » est coché</translation>
     </message>
+    <message>
+        <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
+        <translation>La bande moyenne continue de s&apos;additionner comme à l&apos;écran ; elle peut donc changer un peu de la dernière image à la première.</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1500,6 +1532,10 @@ Rien n&apos;a été modifié.</translation>
         <source>La&amp;nguage (changed from the next start)</source>
         <translation>&amp;Langue (changée au prochain démarrage)</translation>
     </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>Enregistrer l&apos;&amp;animation...</translation>
+    </message>
 </context>
 <context>
     <name>wave::TProfrm</name>
@@ -1598,6 +1634,85 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Ray movement practice: a ray with four handles to drag</source>
         <translation>Exercice sur le rayon : un rayon avec quatre poignées à faire glisser</translation>
+    </message>
+</context>
+<context>
+    <name>wave::TRecord</name>
+    <message>
+        <source>Record Animation</source>
+        <translation>Enregistrer l&apos;animation</translation>
+    </message>
+    <message>
+        <source>&amp;One period</source>
+        <translation>Une &amp;période</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Secondes :</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>The GIF keeps every colour of the picture.</source>
+        <translation>Le GIF garde toutes les couleurs de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The picture has more than 256 colours (the intensity band or the detail map). In the GIF each colour&apos;s red, green and blue are rounded to %1 levels, so greys and shades come in steps; PNG frames keep every colour.</source>
+        <translation>L&apos;image a plus de 256 couleurs (la bande d&apos;intensité ou la carte de détail). Dans le GIF, le rouge, le vert et le bleu de chaque couleur sont arrondis à %1 niveaux, si bien que les gris et les nuances apparaissent par paliers ; les images PNG gardent toutes les couleurs.</translation>
+    </message>
+    <message>
+        <source>Frame &amp;interval:</source>
+        <translation>&amp;Intervalle entre images :</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 s</source>
+        <translation>%1 images, %2 s</translation>
+    </message>
+    <message>
+        <source>
+This picture never comes back exactly: record it in seconds.</source>
+        <translation>
+Cette image ne revient jamais exactement : enregistre-la en secondes.</translation>
+    </message>
+    <message>
+        <source>
+One period is %1 frames, more than a recording takes (%2): record it in seconds.</source>
+        <translation>
+Une période fait %1 images, plus que ce que prend un enregistrement (%2) : enregistre-la en secondes.</translation>
+    </message>
+    <message>
+        <source>, a loop without a jump</source>
+        <translation>, une boucle sans saut</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>GIF animé</translation>
+    </message>
+    <message>
+        <source>PNG frames in a new folder</source>
+        <translation>Images PNG dans un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Recording %1 frames into %2...</source>
+        <translation>Enregistrement de %1 images dans %2...</translation>
+    </message>
+    <message>
+        <source>The recording was cancelled. Nothing was saved.</source>
+        <translation>L&apos;enregistrement a été annulé. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1885,10 @@ Veuillez la modifier.</translation>
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>interference</source>
+        <translation>interférences</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/wave_view.h"
 
+#include "platform/pixel_blocks.h"
 #include "view/shared_state.h"
 
 #include <QPainter>
@@ -78,6 +79,14 @@ WaveView::WaveView(QWidget *parent)
     // The shapes keep their places in the picture's own pixels, where the handlers read them;
     // over a zoomed picture the picture draws them enlarged.
     water->overlay = [this](QPainter &painter) { drawZoomedShapes(painter); };
+    water->overlayCover = [this] {
+        QRegion cover;
+        if (water->zoom() > 1)
+            for (const ImageView *map : {mim1, mim2})
+                if (!map->isHidden())
+                    cover += zoomed(map);
+        return cover;
+    };
     for (ShapeLayer *shape : shapes())
         shape->installEventFilter(this);
     for (ImageView *map : {mim1, mim2})
@@ -91,10 +100,10 @@ void WaveView::drawZoomedShapes(QPainter &painter) const
         return;
     // Bottom to top, as the layers lie.
     if (!mim2->isHidden())
-        painter.drawImage(zoomed(mim2), mim2->image());
+        drawPixelBlocks(painter, mim2->image(), zoom, zoomed(mim2).topLeft());
     for (const ShapeLayer *shape : shapes()) {
         if (shape == screenpos && !mim1->isHidden())
-            painter.drawImage(zoomed(mim1), mim1->image());
+            drawPixelBlocks(painter, mim1->image(), zoom, zoomed(mim1).topLeft());
         if (!shape->isHidden())
             shape->paintShape(painter, zoomed(shape).adjusted(0, 0, -1, -1), zoom);
     }
