@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "interference/interference_panel.h"
+#include "measure/practice_window.h"
 #include "pixels.h"
 #include "platform/language.h"
 #include "scripted_clipboard.h"
@@ -11,8 +12,11 @@
 #include "scripted_printer.h"
 #include "scripted_random.h"
 #include "scripted_starter.h"
+#include "slit/light_window.h"
 
 #include <QComboBox>
+
+#include <functional>
 
 namespace wave {
 
@@ -43,6 +47,34 @@ struct Started : InLanguage {
     }
     InterferencePanel &panel() { return *window.Varying; }
 };
+
+// Hands `visit` each window as a student meets it, with where that is: the main window at
+// every page of the product's notebook, the practice window at each of its pages, the light
+// window, and the light window while an experiment is being saved.
+inline void walkEveryWindow(Started &started,
+                            const std::function<void(QWidget *, const QString &)> &visit)
+{
+    Notebook *notebook = started.window.product() == Product::Huygens ? started.window.huynb
+                         : started.window.product() == Product::Interference
+                             ? static_cast<Notebook *>(&started.panel())
+                             : nullptr;
+    for (int page = 0; page < (notebook ? notebook->pageCount() : 1); ++page) {
+        if (notebook)
+            notebook->setPage(page);
+        visit(&started.window, QStringLiteral("main page %1").arg(page));
+    }
+    TProfrm *practice = started.window.Profrm;
+    practice->show();
+    for (int page = 0; page < 3; ++page) {
+        practice->practicenb->setPage(page);
+        visit(practice, QStringLiteral("practice page %1").arg(page));
+    }
+    Tpattfrm *light = started.window.pattfrm;
+    light->show();
+    visit(light, QStringLiteral("light"));
+    light->Experiment1->trigger();
+    visit(light, QStringLiteral("light, saving"));
+}
 
 // A choice from the list's drop-down, as the user makes it.
 inline void choose(QComboBox *list, int index)

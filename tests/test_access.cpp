@@ -396,27 +396,7 @@ void AccessTest::everyAltLetterDoesOneThing()
         for (const QString &clash : clashes(window))
             found << where + QLatin1String(": ") + clash;
     };
-    // every page of the product's notebook
-    Notebook *notebook = started.window.product() == Product::Huygens ? started.window.huynb
-                         : started.window.product() == Product::Interference
-                             ? static_cast<Notebook *>(&started.panel())
-                             : nullptr;
-    for (int page = 0; page < (notebook ? notebook->pageCount() : 1); ++page) {
-        if (notebook)
-            notebook->setPage(page);
-        walk(&started.window, QStringLiteral("main page %1").arg(page));
-    }
-    TProfrm *practice = started.window.Profrm;
-    practice->show();
-    for (int page = 0; page < 3; ++page) {
-        practice->practicenb->setPage(page);
-        walk(practice, QStringLiteral("practice page %1").arg(page));
-    }
-    Tpattfrm *light = started.window.pattfrm;
-    light->show();
-    walk(light, QStringLiteral("light"));
-    light->Experiment1->trigger();
-    walk(light, QStringLiteral("light, saving"));
+    walkEveryWindow(started, walk);
     HelpWindow help;
     help.show();
     walk(&help, QStringLiteral("help"));
