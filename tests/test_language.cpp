@@ -265,6 +265,8 @@ void LanguageTest::everyTextIsInTheLanguage()
         QCOMPARE(shown, english);
         return;
     }
+    // Qt's own buttons and dialogs come in the language too
+    QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
     const QList<QRegularExpression> kept = keptAsTheyAre(language);
     std::set<QString> names{started.window.windowTitle()};
     for (const Language &shipped : shippedLanguages())
