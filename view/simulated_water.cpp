@@ -61,13 +61,13 @@ SimulatedWater::SimulatedWater() : solver_(2)
 void SimulatedWater::setOn(bool on)
 {
     on_ = on;
-    solver_.setAveraging(on);
     reset();
 }
 
 void SimulatedWater::reset()
 {
     solver_.reset();
+    solver_.setAveraging(false);
     applied_.reset();
 }
 
@@ -97,21 +97,16 @@ void SimulatedWater::show(const Scene &scene, QImage &picture, const Palette &co
 
 void SimulatedWater::compose(QImage &picture, const Palette &colours) const
 {
-    drawWater(map_, solver_.displacement(), colours.crest, colours.waterTrough, waterColourScale);
-    const int rows = std::min(picture.height(), map_.height());
-    const int columns = std::min(picture.width(), map_.width());
-    for (int y = 0; y < rows; ++y) {
-        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        const auto *water = reinterpret_cast<const QRgb *>(map_.constScanLine(y));
-        for (int x = 0; x < columns; ++x) {
-            if (!construction_ || out[x] == colours.ground)
-                out[x] = water[x];
-        }
-    }
+    if (!applied_)
+        return;
+    drawWater(picture, solver_.displacement(), colours.crest, colours.waterTrough, waterColourScale,
+              construction_ ? std::optional<QRgb>(colours.ground) : std::nullopt);
 }
 
-SimulatedWater::Row SimulatedWater::row(int y) const
+SimulatedWater::Row SimulatedWater::row(int y)
 {
+    // The mean costs a sum at every step: it is kept from the first time it is asked for.
+    solver_.setAveraging(true);
     Row row;
     if (!applied_ || y < 0 || y >= solver_.height())
         return row;

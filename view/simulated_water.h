@@ -42,11 +42,12 @@ public:
     void compose(QImage &picture, const Palette &colours) const;
 
     // The water along view row y, a value a column: its displacement now, and the running
-    // mean of its square since its set-up last changed, relative to the row's largest.
+    // mean of its square since its set-up last changed or since the first row asked for,
+    // relative to the row's largest.
     struct Row {
         std::vector<double> displacement, intensity;
     };
-    Row row(int y) const;
+    Row row(int y);
 
 private:
     bool follow(const WaterSetUp &setUp);
@@ -55,7 +56,6 @@ private:
     bool on_ = false;
     bool construction_ = true;
     std::optional<WaterSetUp> applied_;
-    mutable QImage map_; // the colour map, drawn again at every composition
 };
 
 // Displacement drawn as a full crest or trough colour.
