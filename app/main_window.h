@@ -9,6 +9,7 @@
 #include "platform/setup_file.h"
 #include "view/pointer.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 
 #include <QMainWindow>
 
@@ -80,6 +81,8 @@ public:
     QMenu *Display1, *Colours1;
     QAction *ZoomIn1, *ZoomOut1, *ZoomReset1, *FullScreen1, *LargeDisplay1;
     QAction *ColoursStandard1, *ColoursSafe1, *ColoursDark1;
+    // The simulated water under the wave view and the construction over it.
+    QAction *SimulateWater1, *ShowConstruction1;
 
     Product product() const { return product_; }
     int zoom() const { return zoom_; }
@@ -109,7 +112,8 @@ public:
     void Contents1Click();
     // The picture as the screen shows it: the view with the detail map when it is shown.
     QImage exportedPicture();
-    // The same picture drawn again onto another surface, lines as lines: the vector exports.
+    // The same picture drawn again onto another surface, lines as lines, over the simulated
+    // water when it is on: the vector exports, and any frame of the view drawn off screen.
     void drawPicture(Canvas &canvas);
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
@@ -153,11 +157,14 @@ private:
     void connectOutput();
     void connectExport();
     void drawShownMap(Canvas &canvas);
+    // The product's construction alone, on its ground.
+    void drawConstruction(Canvas &canvas);
     void printPage(const Printer::DrawPage &draw);
 
     void buildPanels();
     void buildMenus();
     void buildDisplayMenu();
+    void buildWaterMenu();
     void redrawProduct();
     void buildSetupMenu();
     void fillRecent();
@@ -173,6 +180,7 @@ private:
     Services services_;
     Product product_ = Product::Interference;
     DisplaySettings display_;
+    SimulatedWater water_;
     int zoom_ = 1;
     bool fullScreen_ = false;
     // The set-up file shown, with the settings it gave; reapplied after the product's reset at
