@@ -42,6 +42,7 @@ TInterference::TInterference(const QString &programName, Services services)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
+    state.simulated = &water_;
     buildPanels();
     buildMenus();
     buildSetupMenu();
@@ -57,6 +58,7 @@ TInterference::TInterference(const QString &programName, Services services)
     connectOutput();
     connectExport();
     buildDisplayMenu();
+    buildWaterMenu();
 }
 
 void TInterference::FormCreate()
@@ -114,6 +116,7 @@ void TInterference::FormActivate()
     View1->menuAction()->setVisible(product_ == Product::Interference);
     ExportData1->setVisible(product_ == Product::Interference);
 
+    water_.reset();
     if (product_ == Product::Interference)
         Varying->reset();
     else if (product_ == Product::SingleSlit)

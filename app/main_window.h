@@ -9,6 +9,7 @@
 #include "platform/setup_file.h"
 #include "view/pointer.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 
 #include <QMainWindow>
 
@@ -83,6 +84,8 @@ public:
     // The language from the next start: the system's or one of the shipped ones.
     QMenu *Language1;
     QAction *LanguageSystem1;
+    // The simulated water under the wave view and the construction over it.
+    QAction *SimulateWater1, *ShowConstruction1;
 
     Product product() const { return product_; }
     int zoom() const { return zoom_; }
@@ -112,7 +115,8 @@ public:
     void Contents1Click();
     // The picture as the screen shows it: the view with the detail map when it is shown.
     QImage exportedPicture();
-    // The same picture drawn again onto another surface, lines as lines: the vector exports.
+    // The same picture drawn again onto another surface, lines as lines, over the simulated
+    // water when it is on: the vector exports, and any frame of the view drawn off screen.
     void drawPicture(Canvas &canvas);
     // Every modal window of the program opens between a deactivation and an activation.
     void runModal(const std::function<void()> &show);
@@ -156,12 +160,15 @@ private:
     void connectOutput();
     void connectExport();
     void drawShownMap(Canvas &canvas);
+    // The product's construction alone, on its ground.
+    void drawConstruction(Canvas &canvas);
     void printPage(const Printer::DrawPage &draw);
 
     void buildPanels();
     void buildMenus();
     void buildDisplayMenu();
     void buildLanguageMenu();
+    void buildWaterMenu();
     void redrawProduct();
     void buildSetupMenu();
     void fillRecent();
@@ -177,6 +184,7 @@ private:
     Services services_;
     Product product_ = Product::Interference;
     DisplaySettings display_;
+    SimulatedWater water_;
     int zoom_ = 1;
     bool fullScreen_ = false;
     // The set-up file shown, with the settings it gave; reapplied after the product's reset at

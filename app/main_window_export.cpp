@@ -47,6 +47,21 @@ void TInterference::connectExport()
 
 void TInterference::drawPicture(Canvas &canvas)
 {
+    if (water_.on()) {
+        // The water is a picture of its own, with the construction laid over it as on screen.
+        QImage picture(viewWidth, viewHeight, QImage::Format_RGB32);
+        BitmapCanvas bitmap(picture);
+        drawConstruction(bitmap);
+        water_.compose(picture, state.colours);
+        canvas.copyFrom(picture, picture.rect(), QPoint(0, 0), CopyMode::Plain);
+    } else {
+        drawConstruction(canvas);
+    }
+    drawShownMap(canvas);
+}
+
+void TInterference::drawConstruction(Canvas &canvas)
+{
     switch (product_) {
     case Product::Interference:
         Varying->drawPicture(canvas);
@@ -58,7 +73,6 @@ void TInterference::drawPicture(Canvas &canvas)
         sslit->drawPicture(canvas);
         break;
     }
-    drawShownMap(canvas);
 }
 
 void TInterference::drawShownMap(Canvas &canvas)

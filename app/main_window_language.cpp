@@ -12,7 +12,7 @@ namespace wave {
 void TInterference::buildLanguageMenu()
 {
     Display1->addSeparator();
-    Language1 = Display1->addMenu(tr("La&nguage"));
+    Language1 = Display1->addMenu(tr("Lan&guage"));
     Language1->setObjectName(QStringLiteral("Language1"));
     auto *choices = new QActionGroup(this);
     LanguageSystem1 = Language1->addAction(tr("&System"));
@@ -47,7 +47,7 @@ void TInterference::buildLanguageMenu()
         connect(item, &QAction::triggered, this, [this, item] {
             display_.language = item->data().toString();
             saveDisplaySettings(display_);
-            Language1->setTitle(tr("La&nguage (changed from the next start)"));
+            Language1->setTitle(tr("Lan&guage (changed from the next start)"));
         });
     }
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The animation with every overlay on, measured over real time or over many ticks.
+// The animation with every overlay on, measured over real time or over many ticks; a last
+// argument "water" runs it over the simulated water.
 //   bench_animation rate [seconds]  ticks delivered per second at the fastest interval and
 //                                   the share of one core the process used meanwhile
 //   bench_animation soak [ticks]    that many ticks back to back; the resident memory after
 //                                   the first and the last tenth of them
+//   bench_animation tick [ticks]    that many ticks back to back; the median time of one
 #include "app/program.h"
 #include "interference/interference_panel.h"
 
@@ -18,7 +20,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 using namespace wave;
 
@@ -88,6 +92,22 @@ int soak(TInterference &window, long ticks)
     return 0;
 }
 
+int tick(TInterference &window, int ticks)
+{
+    InterferencePanel &panel = *window.Varying;
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int t = 0; t < ticks; ++t) {
+        clock.start();
+        panel.Timer1Timer();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        QApplication::processEvents();
+    }
+    std::nth_element(times.begin(), times.begin() + ticks / 2, times.end());
+    std::printf("%d ticks: median %.2f ms a tick\n", ticks, times[std::size_t(ticks / 2)]);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -98,10 +118,15 @@ int main(int argc, char *argv[])
     program.start();
     TInterference &window = program.window;
     everythingOn(window);
+    if (argc > 3 && QString::fromLocal8Bit(argv[3]) == QLatin1String("water"))
+        window.SimulateWater1->trigger();
     if (mode == QLatin1String("rate"))
         return rate(app, window, argc > 2 ? std::atof(argv[2]) : 10.0);
     if (mode == QLatin1String("soak"))
         return soak(window, argc > 2 ? std::atol(argv[2]) : 100000);
-    std::fprintf(stderr, "usage: bench_animation rate [seconds] | soak [ticks]\n");
+    if (mode == QLatin1String("tick"))
+        return tick(window, std::max(argc > 2 ? std::atoi(argv[2]) : 1000, 1));
+    std::fprintf(stderr,
+                 "usage: bench_animation rate [seconds] | soak [ticks] | tick [ticks] [water]\n");
     return 2;
 }

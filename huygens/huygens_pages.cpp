@@ -4,11 +4,14 @@
 #include "platform/language.h"
 
 #include "huygens/wavefront.h"
+#include "huygens/wavefront_water.h"
 #include "huygens/wavelet_row.h"
+#include "huygens/wavelet_water.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/readers.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QCheckBox>
@@ -316,15 +319,21 @@ Animation HuygensPages::animation() const
 
 void HuygensPages::lrbt()
 {
-    paintWaveletRow(view_.canvas(), waveletRowParams());
-    describeForReaders(view_.water, describeWaveletRow(waveletRowParams()));
+    const WaveletRowParams params = waveletRowParams();
+    paintWaveletRow(view_.canvas(), params);
+    describeForReaders(view_.water, describeWaveletRow(params));
+    state_.simulated->show([&](double now) { return waveletRowWater(params, now); },
+                           view_.water->image(), params.colours);
     view_.water->update();
 }
 
 void HuygensPages::refractbttry()
 {
-    paintWavefronts(view_.canvas(), wavefrontParams());
-    describeForReaders(view_.water, describeWavefronts(wavefrontParams()));
+    const WavefrontParams params = wavefrontParams();
+    paintWavefronts(view_.canvas(), params);
+    describeForReaders(view_.water, describeWavefronts(params));
+    state_.simulated->show([&](double now) { return wavefrontWater(params, now); },
+                           view_.water->image(), params.colours);
     view_.water->update();
 }
 
@@ -391,6 +400,7 @@ void HuygensPages::lrtimerTimer()
     if (wavefrontsb->value() >= wavefrontsb->maximum())
         wavefrontsb->setValue(1);
     wavefrontsb->setValue(wavefrontsb->value() + 1);
+    state_.simulated->tick();
     lrbt();
 }
 
@@ -481,7 +491,9 @@ void HuygensPages::ResetbtClick()
 {
     if (movecb->isChecked())
         stbt->click();
+    state_.simulated->reset();
     timersb->setValue(0);
+    refractbttry();
 }
 
 void HuygensPages::meacbClick()
@@ -505,6 +517,7 @@ void HuygensPages::Timer4Timer()
     timersb->setValue(timersb->value() + 3);
     if (timersb->value() == timersb->maximum())
         timersb->setValue(0);
+    state_.simulated->tick();
     refractbttry();
 }
 

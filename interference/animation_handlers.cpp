@@ -2,6 +2,7 @@
 #include "interference/interference_panel.h"
 #include "interference/source_logic.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QCheckBox>
@@ -41,6 +42,7 @@ void InterferencePanel::Timer1Timer()
     // Hidden sources move on too, so they come back in step with the others.
     for (TaggedScrollBar *wavelength : {C1space, c2space, c3space})
         wavelength->tag = (wavelength->tag + 1) % (2 * wavelength->value());
+    state_.simulated->tick();
     drawinter();
 }
 

@@ -108,6 +108,12 @@ private:
     std::vector<double> waves_;  // by slot: the phases, then their sines
 };
 
+// The water's value at column x, within -1..1; 0 past the values there are.
+double waterValue(const std::vector<double> &values, int x)
+{
+    return std::size_t(x) < values.size() ? std::clamp(values[std::size_t(x)], -1.0, 1.0) : 0.0;
+}
+
 } // namespace
 
 std::array<BandSource, 3> bandSources(const FieldParams &field,
@@ -173,9 +179,10 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
 
     blankBehindBand(view, yb);
 
+    const bool water = params.simulated && !params.waterU.empty();
     bandpeak = 0.0;
     for (int x = 0; x <= viewWidth; ++x) {
-        const double u = row.at(std::size_t(x));
+        const double u = water ? waterValue(params.waterU, x) : row.at(std::size_t(x));
         double &sum = bandsum[std::size_t(x)];
         sum += std::abs(u);
         bandpeak = std::max(bandpeak, sum);
@@ -192,7 +199,9 @@ void drawBand(Canvas &view, const BandParams &params, std::array<double, 800> &b
     }
     for (int x = 1; x <= viewWidth; ++x) {
         const double sum = bandsum[std::size_t(x)];
-        const double v = bandpeak > 0.0 ? sum / bandpeak : 0.0;
+        const double v = water            ? waterValue(params.waterIntensity, x)
+                         : bandpeak > 0.0 ? sum / bandpeak
+                                          : 0.0;
         view.pen().colour = bandColour(v, params.blackAndWhite, params.colours.band);
         view.moveTo(x, yb);
         view.lineTo(x, both ? yb + bandStripRows / 2 : yb + bandStripRows);
@@ -219,7 +228,8 @@ std::vector<BandColumn> bandProfile(const BandParams &params,
         const double u = row.at(std::size_t(x));
         const double average = bandpeak > 0.0 ? bandsum[std::size_t(x)] / bandpeak : 0.0;
         // the average strip starts at column 1: column 0 stays as black as the blank
-        columns.push_back({x, u, average, bandLevel(u), x > 0 ? bandLevel(average) : 0});
+        columns.push_back({x, u, average, bandLevel(u), x > 0 ? bandLevel(average) : 0,
+                           waterValue(params.waterIntensity, x)});
     }
     return columns;
 }

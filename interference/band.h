@@ -48,6 +48,11 @@ struct BandParams {
     bool highDetail = false;
     bool blackAndWhite = false;
     Palette colours{};
+    // The simulated water on the band line, a value a view column, while the water is on:
+    // its displacement now over n, as u, and the running mean of its square relative to the
+    // largest on the line.
+    std::vector<double> waterU, waterIntensity;
+    bool simulated = false; // the strips show the water's values instead of the formula's
 };
 
 // The sources of the field with the amplitude bars' positions (1 to 10), placed where the
@@ -92,6 +97,7 @@ struct BandColumn {
     double average = 0.0; // bandsum / bandpeak, 0 while bandpeak is 0
     int instantaneousLevel = 0;
     int averageLevel = 0;
+    double simulated = 0.0; // the simulated water's mean intensity, while the water is on
 };
 
 // The view's columns 0 to 708 of the band: the displacement on the band line and the average

@@ -26,7 +26,7 @@ template <typename Value> QString perSource(const BandParams &band, Value value)
 QByteArray bandCsv(const BandSettings &settings, const std::vector<BandColumn> &columns)
 {
     const BandParams &band = settings.band;
-    const QStringList parts{
+    QStringList parts{
         settings.product + QStringLiteral(" intensity band"),
         QStringLiteral("sources: %1").arg(band.n),
         QStringLiteral("wavelengths: %1 px")
@@ -41,13 +41,26 @@ QByteArray bandCsv(const BandSettings &settings, const std::vector<BandColumn> &
         QStringLiteral("instantaneous strip: %1").arg(onOff(band.instantaneous)),
         QStringLiteral("average strip: %1").arg(onOff(band.average)),
         QStringLiteral("black and white: %1").arg(onOff(band.blackAndWhite))};
+    // While the water is on, the strips may show it and a column gives its mean intensity.
+    const bool water = !band.waterIntensity.empty();
+    if (water)
+        parts << QStringLiteral("strips: %1")
+                     .arg(band.simulated ? QStringLiteral("simulated") : QStringLiteral("formula"));
     CsvText csv;
     csv.comment(parts.join(QStringLiteral("; ")));
-    csv.row({QStringLiteral("x"), QStringLiteral("u"), QStringLiteral("average"),
-             QStringLiteral("instantaneous level"), QStringLiteral("average level")});
-    for (const BandColumn &column : columns)
-        csv.row({QString::number(column.x), csvNumber(column.u), csvNumber(column.average),
-                 QString::number(column.instantaneousLevel), QString::number(column.averageLevel)});
+    QStringList header{QStringLiteral("x"), QStringLiteral("u"), QStringLiteral("average"),
+                       QStringLiteral("instantaneous level"), QStringLiteral("average level")};
+    if (water)
+        header << QStringLiteral("simulated average");
+    csv.row(header);
+    for (const BandColumn &column : columns) {
+        QStringList row{QString::number(column.x), csvNumber(column.u), csvNumber(column.average),
+                        QString::number(column.instantaneousLevel),
+                        QString::number(column.averageLevel)};
+        if (water)
+            row << csvNumber(column.simulated);
+        csv.row(row);
+    }
     return csv.bytes();
 }
 

@@ -2,6 +2,7 @@
 #include "interference/band.h"
 #include "interference/interference_panel.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QCheckBox>
@@ -24,6 +25,14 @@ BandParams InterferencePanel::bandParams() const
     params.highDetail = Hdetailcb->isChecked();
     params.blackAndWhite = BandW->isChecked();
     params.colours = state_.colours;
+    if (state_.simulated->on()) {
+        SimulatedWater::Row water = state_.simulated->row(bandLineTop(params.bandTop) - viewOffset);
+        for (double &u : water.displacement)
+            u /= params.n;
+        params.waterU = std::move(water.displacement);
+        params.waterIntensity = std::move(water.intensity);
+        params.simulated = simulatedrb->isChecked();
+    }
     return params;
 }
 

@@ -143,6 +143,10 @@ void InterferencePanel::buildAnimationPage(QWidget *page)
     BandW = checkBox(timergb, "BandW", tr(" Black and White"), {10, 94, 240, 20});
     Label15 = label(timergb, "Label15", tr("Time Factor"), {270, 30, 120, 18});
     timerate = bar(timergb, "timerate", 1, 50, 45, 5, {270, 54, 120, 16});
+    // What the band shows while the simulated water is on.
+    formularb = radio(timergb, "formularb", tr("Formula"), {270, 80, 120, 20});
+    simulatedrb = radio(timergb, "simulatedrb", tr("Simulated"), {270, 102, 120, 20});
+    formularb->setChecked(true);
 
     // The on/off state of the animation lies under its button, covered by it.
     timeron = checkBox(page, "timeron", tr("Animate Waves"), {424, 16, 113, 20});

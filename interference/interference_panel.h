@@ -73,6 +73,8 @@ public:
     QGroupBox *opgb;
     QCheckBox *measurecb, *bicb;
     QRadioButton *screenrb, *anyrb;
+    // The band from the formula, or from the simulated water while it is on.
+    QRadioButton *formularb, *simulatedrb;
     QGroupBox *dgb;
     QLabel *d1lb, *d2lb, *changelb, *bisectlb, *centerlb, *bianglelb, *bideglb, *Label16;
 

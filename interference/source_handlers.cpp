@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interference/field_renderer.h"
+#include "interference/field_water.h"
 #include "interference/interference_panel.h"
 #include "interference/node_path.h"
 #include "interference/source_logic.h"
 #include "platform/form.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -69,6 +71,7 @@ void InterferencePanel::connectHandlers()
     connect(timerate, &QScrollBar::valueChanged, this, &InterferencePanel::timerateChange);
     connect(bicb, &QCheckBox::toggled, this, &InterferencePanel::measurecbClick);
     onRadioChecked({screenrb, anyrb}, this, [this] { screenrbClick(); });
+    onRadioChecked({formularb, simulatedrb}, this, [this] { ShowscreenClick(); });
 }
 
 int InterferencePanel::sourceCount() const
@@ -117,6 +120,9 @@ void InterferencePanel::drawinter()
         nodepathbtClick();
     if (bandShown() || Hdetailcb->isChecked())
         screenbtClick();
+    const std::array<int, 3> bars{fampsb->value(), sampsb->value(), tampsb->value()};
+    state_.simulated->show([&](double now) { return fieldWater(params, bars, now); },
+                           view_.water->image(), params.colours);
     view_.water->update();
 }
 

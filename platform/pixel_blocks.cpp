@@ -32,15 +32,43 @@ int wholeScale(const QTransform &t, QPoint &offset)
     return int(scale);
 }
 
-// The picture row `from` enlarged to the device pixels left to right of one block row.
+// Whole blocks of a factor known here are unrolled into a few wide stores.
+template <int Factor> QRgb *fillBlocks(const QRgb *from, int count, QRgb *to)
+{
+    for (int i = 0; i < count; ++i, to += Factor)
+        for (int k = 0; k < Factor; ++k)
+            to[k] = from[i];
+    return to;
+}
+
+QRgb *fillBlocks(const QRgb *from, int count, QRgb *to, int factor)
+{
+    switch (factor) {
+    case 2:
+        return fillBlocks<2>(from, count, to);
+    case 3:
+        return fillBlocks<3>(from, count, to);
+    case 4:
+        return fillBlocks<4>(from, count, to);
+    default:
+        for (int i = 0; i < count; ++i)
+            to = std::fill_n(to, factor, from[i]);
+        return to;
+    }
+}
+
+// The picture row `from` enlarged to the device pixels left to right of one block row: a part
+// block at each end where the area cuts one, whole blocks between.
 void expandRow(const QRgb *from, QRgb *to, int originX, int factor, int left, int right)
 {
-    for (int sx = (left - originX) / factor, x = left; x < right; ++sx) {
-        const QRgb pixel = from[sx];
-        const int end = std::min(right, originX + (sx + 1) * factor);
-        for (; x < end; ++x)
-            *to++ = pixel;
-    }
+    const int first = (left - originX) / factor;
+    const int last = (right - 1 - originX) / factor;
+    const int headEnd = std::min(right, originX + (first + 1) * factor);
+    to = std::fill_n(to, headEnd - left, from[first]);
+    if (last == first)
+        return;
+    to = fillBlocks(from + first + 1, last - first - 1, to, factor);
+    std::fill_n(to, right - (originX + last * factor), from[last]);
 }
 
 void writeBlocks(uchar *bits, qsizetype stride, const QImage &picture, QPoint origin, int factor,

@@ -27,7 +27,8 @@ std::array<QRgb, shades> blend(QRgb crest, QRgb trough)
 
 } // namespace
 
-void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, float scale)
+void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, float scale,
+               std::optional<QRgb> ground)
 {
     if (image.size() != QSize(field.width, field.height) || image.format() != QImage::Format_RGB32)
         image = QImage(field.width, field.height, QImage::Format_RGB32);
@@ -38,8 +39,10 @@ void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, f
         const float *u = field.data + y * field.stride;
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < field.width; ++x) {
+            if (ground && out[x] != *ground)
+                continue;
             const float level = std::clamp(u[x] * gain + half, 0.0f, float(shades - 1));
-            out[x] = table[std::size_t(level + 0.5f)];
+            out[x] = table[unsigned(int(level + 0.5f))];
         }
     }
 }

@@ -5,7 +5,9 @@
 #include "platform/form.h"
 #include "platform/readers.h"
 #include "slit/slit_scene.h"
+#include "slit/slit_water.h"
 #include "view/shared_state.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QCheckBox>
@@ -126,6 +128,9 @@ Animation SlitPanel::animation() const
 void SlitPanel::opening()
 {
     drawPicture(view_.canvas());
+    const SlitParams params = slitParams();
+    state_.simulated->show([&](double now) { return slitWater(params, now); }, view_.water->image(),
+                           params.colours);
     view_.water->update();
 }
 
@@ -172,6 +177,7 @@ void SlitPanel::opentimeClick()
 void SlitPanel::Timer2Timer()
 {
     slitPhase = nextPhase(slitPhase, pwavesb->value());
+    state_.simulated->tick();
     opening();
 }
 

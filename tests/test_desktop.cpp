@@ -258,8 +258,9 @@ void DesktopTest::tabFollowsTheLayout_data()
     // of a group of radio buttons Tab reaches the checked one, the arrow keys the others
     QTest::newRow("band properties, then the buttons on their right")
         << QStringLiteral("Rundique") << 2
-        << QStringList{"water",    "",    "Showscreen", "addinter", "Hdetailcb", "BandW",
-                       "timerate", "sbt", "colourbx",   "Lightbt",  "BitBtn1",   "water"};
+        << QStringList{"water",   "",         "Showscreen", "addinter", "Hdetailcb",
+                       "BandW",   "timerate", "formularb",  "sbt",      "colourbx",
+                       "Lightbt", "BitBtn1",  "water"};
     QTest::newRow("every bar of the wavelet page")
         << QStringLiteral("Pelvane") << 0
         << QStringList{"water",    "",          "numsourcessb", "pointsepsb", "timerwavesb",

@@ -489,7 +489,7 @@ void LanguageTest::menuChoosesTheLanguageOfTheNextStart()
     QVERIFY(german);
     german->trigger();
     QCOMPARE(loadDisplaySettings().language, QStringLiteral("de"));
-    QCOMPARE(w.Language1->title(), QStringLiteral("La&nguage (changed from the next start)"));
+    QCOMPARE(w.Language1->title(), QStringLiteral("Lan&guage (changed from the next start)"));
     QCOMPARE(w.Display1->title(), QStringLiteral("&Display"));
     QCOMPARE(chooseLanguage({QStringLiteral("Rundique")}, loadDisplaySettings().language).code,
              QStringLiteral("de"));

@@ -1232,6 +1232,14 @@ Es wurde nichts gespeichert; es bleiben keine Bilder zurück.</translation>
         <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
         <translation>Der mittlere Streifen summiert weiter wie auf dem Bildschirm; vom letzten zum ersten Bild kann er sich daher ein wenig ändern.</translation>
     </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simuliert</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1525,16 +1533,24 @@ Es wurde nichts geändert.</translation>
 %3</translation>
     </message>
     <message>
-        <source>La&amp;nguage</source>
+        <source>Record &amp;Animation...</source>
+        <translation>Animation auf&amp;zeichnen...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>La&amp;nguage (changed from the next start)</source>
+        <source>Lan&amp;guage (changed from the next start)</source>
         <translation>&amp;Sprache (geändert ab dem nächsten Start)</translation>
     </message>
     <message>
-        <source>Record &amp;Animation...</source>
-        <translation>Animation auf&amp;zeichnen...</translation>
+        <source>&amp;Simulated Water</source>
+        <translation>Simuliertes &amp;Wasser</translation>
+    </message>
+    <message>
+        <source>Show Co&amp;nstruction</source>
+        <translation>Konstruktion &amp;zeigen</translation>
     </message>
 </context>
 <context>

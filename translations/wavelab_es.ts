@@ -1232,6 +1232,14 @@ No se ha guardado nada; no queda ningún fotograma.</translation>
         <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
         <translation>La banda media sigue sumando como en la pantalla, así que puede cambiar un poco del último fotograma al primero.</translation>
     </message>
+    <message>
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simulada</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1525,16 +1533,24 @@ No se ha cambiado nada.</translation>
 %3</translation>
     </message>
     <message>
-        <source>La&amp;nguage</source>
+        <source>Record &amp;Animation...</source>
+        <translation>Grabar &amp;animación...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>La&amp;nguage (changed from the next start)</source>
+        <source>Lan&amp;guage (changed from the next start)</source>
         <translation>&amp;Idioma (cambia desde el próximo inicio)</translation>
     </message>
     <message>
-        <source>Record &amp;Animation...</source>
-        <translation>Grabar &amp;animación...</translation>
+        <source>&amp;Simulated Water</source>
+        <translation>Agua si&amp;mulada</translation>
+    </message>
+    <message>
+        <source>Show Co&amp;nstruction</source>
+        <translation>Mostrar co&amp;nstrucción</translation>
     </message>
 </context>
 <context>

@@ -1232,6 +1232,14 @@ Rien n&apos;a été enregistré ; aucune image ne reste.</translation>
         <source>The average strip goes on adding up as on the screen, so it may change a little from the last frame to the first.</source>
         <translation>La bande moyenne continue de s&apos;additionner comme à l&apos;écran ; elle peut donc changer un peu de la dernière image à la première.</translation>
     </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formule</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simulation</translation>
+    </message>
 </context>
 <context>
     <name>wave::SlitPanel</name>
@@ -1525,16 +1533,24 @@ Rien n&apos;a été modifié.</translation>
 %3</translation>
     </message>
     <message>
-        <source>La&amp;nguage</source>
+        <source>Record &amp;Animation...</source>
+        <translation>Enregistrer l&apos;&amp;animation...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>La&amp;nguage (changed from the next start)</source>
+        <source>Lan&amp;guage (changed from the next start)</source>
         <translation>&amp;Langue (changée au prochain démarrage)</translation>
     </message>
     <message>
-        <source>Record &amp;Animation...</source>
-        <translation>Enregistrer l&apos;&amp;animation...</translation>
+        <source>&amp;Simulated Water</source>
+        <translation>&amp;Eau simulée</translation>
+    </message>
+    <message>
+        <source>Show Co&amp;nstruction</source>
+        <translation>Afficher la co&amp;nstruction</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 namespace wave {
 
 class Canvas;
+class SimulatedWater;
 
 // The wave view's bitmap and where it sits inside its navy frame.
 constexpr int viewWidth = 709;
@@ -26,8 +27,9 @@ struct SharedState {
     bool pointerHeld = false; // a measuring drag, or the factor list setting the separation
     std::array<double, 800> bandsum{};
     double bandpeak = 0.0;
-    Canvas *wavecanvas = nullptr; // where the node path draws
-    Palette colours{};            // of every picture the products draw
+    Canvas *wavecanvas = nullptr;        // where the node path draws
+    SimulatedWater *simulated = nullptr; // the water under the wave view, the main window's
+    Palette colours{};                   // of every picture the products draw
 
     // The pointer's measurements on the wave view, in view coordinates.
     bool selecting = false;  // a copy selection is being dragged
