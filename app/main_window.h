@@ -185,6 +185,8 @@ private:
     Product product_ = Product::Interference;
     DisplaySettings display_;
     SimulatedWater water_;
+    // A recording's frames with the water under the construction's.
+    Animation withWater(Animation construction) const;
     int zoom_ = 1;
     bool fullScreen_ = false;
     // The set-up file shown, with the settings it gave; reapplied after the product's reset at

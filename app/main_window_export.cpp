@@ -5,6 +5,7 @@
 #include "huygens/huygens_pages.h"
 #include "interference/interference_panel.h"
 #include "measure/practice_window.h"
+#include "platform/bitmap_canvas.h"
 #include "platform/export_files.h"
 #include "record/record_dialog.h"
 #include "slit/light_window.h"
@@ -13,6 +14,8 @@
 
 #include <QAction>
 #include <QMenu>
+
+#include <memory>
 
 namespace wave {
 
@@ -116,15 +119,51 @@ void TInterference::ExportData1Click()
 
 Animation TInterference::animation() const
 {
+    Animation animation;
     switch (product_) {
     case Product::Huygens:
-        return huygens->animation();
+        animation = huygens->animation();
+        break;
     case Product::SingleSlit:
-        return sslit->animation();
+        animation = sslit->animation();
+        break;
     case Product::Interference:
+        animation = Varying->animation();
         break;
     }
-    return Varying->animation();
+    return water_.on() ? withWater(std::move(animation)) : animation;
+}
+
+Animation TInterference::withWater(Animation construction) const
+{
+    // The water runs on in a copy from how it is now; it never comes back exactly, so there
+    // is no loop to offer.
+    auto start = std::make_shared<SimulatedWater>(1);
+    start->copyFrom(water_);
+    auto water = std::make_shared<SimulatedWater>(1);
+    QRect map;
+    for (const ImageView *shown : {Panel1->mim1, Panel1->mim2})
+        if (!shown->isHidden())
+            map = QRect(shown->pos() - QPoint(viewOffset, viewOffset), shown->size());
+    Animation animation = construction;
+    animation.period = 0;
+    animation.drawFrame = [draw = construction.drawFrame, size = construction.size, start, water,
+                           map, colours = state.colours](Canvas &canvas, int k) {
+        if (k == 0)
+            water->copyFrom(*start);
+        else
+            water->tick();
+        QImage picture(size, QImage::Format_RGB32);
+        BitmapCanvas bitmap(picture);
+        draw(bitmap, k);
+        // The detail map lies over the water, as on the screen.
+        const QImage mapped = map.isEmpty() ? QImage() : picture.copy(map);
+        water->compose(picture, colours);
+        if (!mapped.isNull())
+            bitmap.copyFrom(mapped, mapped.rect(), map.topLeft(), CopyMode::Plain);
+        canvas.copyFrom(picture, picture.rect(), QPoint(0, 0), CopyMode::Plain);
+    };
+    return animation;
 }
 
 void TInterference::RecordAnimation1Click()

@@ -397,10 +397,12 @@ void HuygensPages::stabtClick()
 
 void HuygensPages::lrtimerTimer()
 {
+    // The water steps first, so that the redraw the clock's change sets off finds it at the
+    // clock's new time, as the scene's set-up expects.
+    state_.simulated->tick();
     if (wavefrontsb->value() >= wavefrontsb->maximum())
         wavefrontsb->setValue(1);
     wavefrontsb->setValue(wavefrontsb->value() + 1);
-    state_.simulated->tick();
     lrbt();
 }
 
@@ -514,10 +516,11 @@ void HuygensPages::waveanalClick()
 
 void HuygensPages::Timer4Timer()
 {
+    // The water steps first, as on the wavelet page.
+    state_.simulated->tick();
     timersb->setValue(timersb->value() + 3);
     if (timersb->value() == timersb->maximum())
         timersb->setValue(0);
-    state_.simulated->tick();
     refractbttry();
 }
 

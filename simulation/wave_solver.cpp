@@ -140,6 +140,40 @@ WaveSolver::WaveSolver(int threads)
 
 WaveSolver::~WaveSolver() = default;
 
+void WaveSolver::copyStateFrom(const WaveSolver &other)
+{
+    width_ = other.width_;
+    height_ = other.height_;
+    nx_ = other.nx_;
+    ny_ = other.ny_;
+    stepsPerTick_ = other.stepsPerTick_;
+    steps_ = other.steps_;
+    time_ = other.time_;
+    averaging_ = other.averaging_;
+    averaged_ = other.averaged_;
+    fieldA_ = other.fieldA_;
+    fieldB_ = other.fieldB_;
+    const bool nowInA = other.now_ == other.fieldA_.data();
+    now_ = nowInA ? fieldA_.data() : fieldB_.data();
+    then_ = nowInA ? fieldB_.data() : fieldA_.data();
+    k12_ = other.k12_;
+    psiX_ = other.psiX_;
+    psiY_ = other.psiY_;
+    openRight_ = other.openRight_;
+    openDown_ = other.openDown_;
+    sigmaX_ = other.sigmaX_;
+    sigmaXFace_ = other.sigmaXFace_;
+    sigmaY_ = other.sigmaY_;
+    sigmaYFace_ = other.sigmaYFace_;
+    faceKeepX_ = other.faceKeepX_;
+    faceGainX_ = other.faceGainX_;
+    faceKeepY_ = other.faceKeepY_;
+    faceGainY_ = other.faceGainY_;
+    corrections_ = other.corrections_;
+    driven_ = other.driven_;
+    squares_ = other.squares_;
+}
+
 std::size_t WaveSolver::cell(int x, int y) const
 {
     return std::size_t(y + inset) * std::size_t(nx_) + std::size_t(x + inset);

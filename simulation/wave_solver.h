@@ -43,6 +43,9 @@ public:
     QString apply(const WaterSetUp &setUp);
     // Still water at time 0, the average cleared.
     void reset();
+    // Takes over the other solver's set-up and water as they are, keeping its own threads: a
+    // copy that runs on beside the original.
+    void copyStateFrom(const WaveSolver &other);
 
     void step();
     void tick();         // the set-up's steps for one tick

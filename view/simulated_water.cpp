@@ -54,8 +54,16 @@ bool sameWater(const WaterSetUp &a, const WaterSetUp &b)
 
 } // namespace
 
-SimulatedWater::SimulatedWater() : solver_(2)
+SimulatedWater::SimulatedWater(int threads) : solver_(threads)
 {
+}
+
+void SimulatedWater::copyFrom(const SimulatedWater &other)
+{
+    solver_.copyStateFrom(other.solver_);
+    on_ = other.on_;
+    construction_ = other.construction_;
+    applied_ = other.applied_;
 }
 
 void SimulatedWater::setOn(bool on)

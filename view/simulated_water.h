@@ -17,7 +17,9 @@ namespace wave {
 // Off, it neither runs nor draws and the pictures stay as the construction alone.
 class SimulatedWater {
 public:
-    SimulatedWater();
+    explicit SimulatedWater(int threads = 2);
+    // Takes over the other water's state as it is, keeping its own threads.
+    void copyFrom(const SimulatedWater &other);
 
     bool on() const { return on_; }
     // Switching it on or off starts from still water.
