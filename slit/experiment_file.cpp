@@ -14,29 +14,19 @@ namespace wave {
 
 namespace {
 
-QString fileNotFound()
+// The reasons a file is refused or fails, in the user's language.
+enum class Failure { FileNotFound, PathNotFound, AccessDenied, ReadError, WriteError, BadNumber };
+
+QString reason(Failure failure)
 {
-    return QCoreApplication::translate("ExperimentFile", "File not found");
-}
-QString pathNotFound()
-{
-    return QCoreApplication::translate("ExperimentFile", "Path not found");
-}
-QString accessDenied()
-{
-    return QCoreApplication::translate("ExperimentFile", "File access denied");
-}
-QString readError()
-{
-    return QCoreApplication::translate("ExperimentFile", "Disk read error");
-}
-QString writeError()
-{
-    return QCoreApplication::translate("ExperimentFile", "Disk write error");
-}
-QString badNumber()
-{
-    return QCoreApplication::translate("ExperimentFile", "Invalid numeric input");
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("ExperimentFile", "File not found"),
+        QT_TRANSLATE_NOOP("ExperimentFile", "Path not found"),
+        QT_TRANSLATE_NOOP("ExperimentFile", "File access denied"),
+        QT_TRANSLATE_NOOP("ExperimentFile", "Disk read error"),
+        QT_TRANSLATE_NOOP("ExperimentFile", "Disk write error"),
+        QT_TRANSLATE_NOOP("ExperimentFile", "Invalid numeric input")};
+    return QCoreApplication::translate("ExperimentFile", texts[static_cast<int>(failure)]);
 }
 
 // What cannot be opened: a missing file or folder, a folder, a file we may not use.
@@ -44,10 +34,10 @@ QString unusable(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return accessDenied();
+        return reason(Failure::AccessDenied);
     if (!info.exists() && !info.absoluteDir().exists())
-        return pathNotFound();
-    return info.exists() ? accessDenied() : fileNotFound();
+        return reason(Failure::PathNotFound);
+    return info.exists() ? reason(Failure::AccessDenied) : reason(Failure::FileNotFound);
 }
 
 // Windows-1252 bytes 0x80 to 0x9F; 0 where the code page has no character.
@@ -75,7 +65,7 @@ LoadOutcome readExperiment(QIODevice &device)
     while (!reader.done()) {
         const qint64 got = device.read(piece.data(), piece.size());
         if (got < 0)
-            return {LoadStatus::Failed, {}, readError()};
+            return {LoadStatus::Failed, {}, reason(Failure::ReadError)};
         if (got == 0)
             break;
         reader.feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
@@ -85,7 +75,7 @@ LoadOutcome readExperiment(QIODevice &device)
     case ReadStatus::Loaded:
         return {LoadStatus::Loaded, read.record, {}};
     case ReadStatus::BadNumber:
-        return {LoadStatus::Failed, {}, badNumber()};
+        return {LoadStatus::Failed, {}, reason(Failure::BadNumber)};
     case ReadStatus::NoData:
         break;
     }
@@ -132,18 +122,19 @@ QByteArray experimentFileBytes(const QStringList &comment, const ExperimentRecor
 QString saveExperimentFile(const QString &path, const QByteArray &bytes)
 {
     if (QFileInfo(path).isDir())
-        return accessDenied();
+        return reason(Failure::AccessDenied);
     const WriteOutcome outcome = writeWholeFile(path, bytes);
     switch (outcome.stage) {
     case WriteStage::Done:
         return {};
     case WriteStage::Open:
-        return QFileInfo(path).absoluteDir().exists() ? accessDenied() : pathNotFound();
+        return QFileInfo(path).absoluteDir().exists() ? reason(Failure::AccessDenied)
+                                                      : reason(Failure::PathNotFound);
     case WriteStage::Write:
         break;
     }
     return QCoreApplication::translate("ExperimentFile", "%1: %2\n%3")
-        .arg(writeError(), outcome.systemError, QDir::toNativeSeparators(path));
+        .arg(reason(Failure::WriteError), outcome.systemError, QDir::toNativeSeparators(path));
 }
 
 } // namespace wave
