@@ -3,7 +3,7 @@
 
 namespace wave {
 
-__attribute__((target_clones("avx2", "default"))) void leapfrogSegment(const float *__restrict u,
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void leapfrogSegment(const float *__restrict u,
                                                                        float *__restrict old,
                                                                        const float *__restrict k12,
                                                                        std::ptrdiff_t stride, int n)
@@ -17,7 +17,7 @@ __attribute__((target_clones("avx2", "default"))) void leapfrogSegment(const flo
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void layerSegment(const LayerRow &row,
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void layerSegment(const LayerRow &row,
                                                                     std::ptrdiff_t stride, int n)
 {
     const float *__restrict u = row.u;
@@ -41,7 +41,7 @@ __attribute__((target_clones("avx2", "default"))) void layerSegment(const LayerR
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void faceSegment(const FaceRow &row,
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void faceSegment(const FaceRow &row,
                                                                    std::ptrdiff_t stride, int n)
 {
     const float *__restrict next = row.next;

@@ -2,6 +2,7 @@
 #include "simulation/water_set_up.h"
 
 #include <QCoreApplication>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -9,38 +10,65 @@
 namespace wave {
 
 WaterSetUp::WaterSetUp(int width, int height, float speed)
-    : width(width), height(height), speed(std::size_t(width) * std::size_t(height), speed),
-      wall(std::size_t(width) * std::size_t(height), 0), stepsPerTick(stepsPerTickFor(speed))
+    : width(width), height(height), speed(speed), stepsPerTick(stepsPerTickFor(speed))
 {
 }
 
 void WaterSetUp::fillSpeed(const QRect &cells, float pixelsPerTick)
 {
-    const QRect r = cells & QRect(0, 0, width, height);
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::fill_n(speed.begin() + y * width + r.left(), r.width(), pixelsPerTick);
+    if (const QRect r = cells & QRect(0, 0, width, height); !r.isEmpty())
+        fills.push_back({r, pixelsPerTick});
 }
 
 void WaterSetUp::addWall(const QRect &cells)
 {
-    const QRect r = cells & QRect(0, 0, width, height);
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::fill_n(wall.begin() + y * width + r.left(), r.width(), std::uint8_t{1});
+    if (const QRect r = cells & QRect(0, 0, width, height); !r.isEmpty())
+        walls.push_back(r);
 }
 
 float WaterSetUp::speedAt(int x, int y) const
 {
-    return speed[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    const auto fill = std::find_if(fills.rbegin(), fills.rend(),
+                                   [&](const SpeedFill &f) { return f.cells.contains(x, y); });
+    return fill == fills.rend() ? speed : fill->speed;
 }
 
 bool WaterSetUp::wallAt(int x, int y) const
 {
-    return wall[std::size_t(y) * std::size_t(width) + std::size_t(x)] != 0;
+    return std::any_of(walls.begin(), walls.end(),
+                       [&](const QRect &r) { return r.contains(x, y); });
 }
 
 float WaterSetUp::fastest() const
 {
-    return speed.empty() ? 0.0f : *std::max_element(speed.begin(), speed.end());
+    QRegion open(0, 0, width, height);
+    float fastest = 0.0f;
+    for (auto f = fills.rbegin(); f != fills.rend(); ++f) {
+        if (open.intersects(f->cells))
+            fastest = std::max(fastest, f->speed);
+        open -= f->cells;
+    }
+    return open.isEmpty() ? fastest : std::max(fastest, speed);
+}
+
+std::vector<float> WaterSetUp::speedGrid() const
+{
+    std::vector<float> grid(std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0)),
+                            speed);
+    for (const SpeedFill &f : fills)
+        for (int y = f.cells.top(); y <= f.cells.bottom(); ++y)
+            std::fill_n(grid.begin() + y * width + f.cells.left(), f.cells.width(), f.speed);
+    return grid;
+}
+
+std::vector<std::uint8_t> WaterSetUp::wallGrid() const
+{
+    std::vector<std::uint8_t> grid(
+        std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0)), 0);
+    for (const QRect &r : walls)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(grid.begin() + y * width + r.left(), r.width(), std::uint8_t{1});
+    return grid;
 }
 
 int stepsPerTickFor(double pixelsPerTick)
@@ -84,15 +112,14 @@ QString sourceProblem(const WaterSetUp &setUp, double wavelength, int x, int y)
 
 QString setUpProblem(const WaterSetUp &setUp)
 {
-    const auto cells = std::size_t(setUp.width) * std::size_t(setUp.height);
-    if (setUp.width < 1 || setUp.height < 1 || setUp.speed.size() != cells ||
-        setUp.wall.size() != cells)
-        return QCoreApplication::translate("WaterSetUp",
-                                           "The water's speeds and walls do not cover its grid.");
+    if (setUp.width < 1 || setUp.height < 1)
+        return QCoreApplication::translate("WaterSetUp", "The water's grid has no cells.");
     if (setUp.stepsPerTick < 1)
         return QCoreApplication::translate("WaterSetUp", "A tick needs at least one time step.");
-    if (std::any_of(setUp.speed.begin(), setUp.speed.end(),
-                    [](float c) { return !(c >= 0.0f) || !std::isfinite(c); }))
+    auto badSpeed = [](float c) { return !(c >= 0.0f) || !std::isfinite(c); };
+    if (badSpeed(setUp.speed) ||
+        std::any_of(setUp.fills.begin(), setUp.fills.end(),
+                    [&](const SpeedFill &f) { return badSpeed(f.speed); }))
         return QCoreApplication::translate(
             "WaterSetUp", "Every speed must be a finite number of pixels, not negative.");
     const double courant = courantNumber(setUp);

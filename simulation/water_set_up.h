@@ -39,16 +39,26 @@ struct LineSource {
     int cycles = 0;
 };
 
-// Everything the solver is set up from: the speed of every cell of the visible grid, the
-// hard walls, the sources and how many time steps make one tick. Outside the visible grid
-// the speeds and walls of its edge carry on into the absorbing layer.
+// A stretch of the water where waves run at their own speed.
+struct SpeedFill {
+    QRect cells;
+    float speed = 0.0f;
+
+    bool operator==(const SpeedFill &) const = default;
+};
+
+// Everything the solver is set up from: the speed of the water, the stretches where it
+// differs, the hard walls, the sources and how many time steps make one tick. The grid's
+// rectangles are clipped to it; a later fill lies over an earlier one. Outside the visible
+// grid the speeds and walls of its edge carry on into the absorbing layer.
 struct WaterSetUp {
     explicit WaterSetUp(int width = viewWidth, int height = viewHeight, float speed = 1.0f);
 
     int width;
     int height;
-    std::vector<float> speed;       // pixels a tick, row by row
-    std::vector<std::uint8_t> wall; // 1 for a hard wall cell
+    float speed;                  // pixels a tick wherever no fill lies
+    std::vector<SpeedFill> fills; // as added
+    std::vector<QRect> walls;
     std::vector<PointSource> points;
     std::vector<LineSource> lines;
     int stepsPerTick;      // at first what stepsPerTickFor gives for the one speed
@@ -59,6 +69,9 @@ struct WaterSetUp {
     float speedAt(int x, int y) const;
     bool wallAt(int x, int y) const;
     float fastest() const;
+    // Every cell's speed and wall, row by row.
+    std::vector<float> speedGrid() const;
+    std::vector<std::uint8_t> wallGrid() const;
 };
 
 // Largest distance a wave travels in one time step, in cells: the Courant number. The

@@ -211,15 +211,18 @@ QString WaveSolver::apply(const WaterSetUp &setUp)
         allocate(setUp.width, setUp.height);
     stepsPerTick_ = setUp.stepsPerTick;
 
+    const std::vector<float> speeds = setUp.speedGrid();
+    const std::vector<std::uint8_t> walls = setUp.wallGrid();
     for (int gy = 0; gy < ny_; ++gy) {
         const int y = std::clamp(gy - inset, 0, height_ - 1);
         for (int gx = 0; gx < nx_; ++gx) {
-            const int x = std::clamp(gx - inset, 0, width_ - 1);
+            const std::size_t at =
+                std::size_t(y) * std::size_t(width_) + std::size_t(std::clamp(gx - inset, 0, width_ - 1));
             const bool edge =
                 gx < margin || gy < margin || gx >= nx_ - margin || gy >= ny_ - margin;
-            const double courant = setUp.speedAt(x, y) / double(stepsPerTick_);
+            const double courant = speeds[at] / double(stepsPerTick_);
             const std::size_t i = std::size_t(gy) * std::size_t(nx_) + std::size_t(gx);
-            k12_[i] = edge || setUp.wallAt(x, y) ? 0.0f : float(courant * courant / 12.0);
+            k12_[i] = edge || walls[at] != 0 ? 0.0f : float(courant * courant / 12.0);
             if (k12_[i] == 0.0f)
                 now_[i] = then_[i] = 0.0f;
         }
@@ -232,7 +235,7 @@ QString WaveSolver::apply(const WaterSetUp &setUp)
         openDown_[i] = k12_[i] > 0.0f && k12_[i + std::size_t(nx_)] > 0.0f ? 1.0f : 0.0f;
     }
     buildLayer(courantNumber(setUp), setUp.absorbing);
-    buildCorrections(setUp);
+    buildCorrections(walls);
     buildSources(setUp);
     return {};
 }
@@ -277,15 +280,16 @@ void WaveSolver::buildLayer(double courant, bool absorbing)
     }
 }
 
-void WaveSolver::buildCorrections(const WaterSetUp &setUp)
+void WaveSolver::buildCorrections(const std::vector<std::uint8_t> &walls)
 {
     corrections_.clear();
     auto inEdge = [&](int gx, int gy) {
         return gx < margin || gy < margin || gx >= nx_ - margin || gy >= ny_ - margin;
     };
     auto isWall = [&](int gx, int gy) {
-        return !inEdge(gx, gy) && setUp.wallAt(std::clamp(gx - inset, 0, width_ - 1),
-                                               std::clamp(gy - inset, 0, height_ - 1));
+        return !inEdge(gx, gy) &&
+               walls[std::size_t(std::clamp(gy - inset, 0, height_ - 1)) * std::size_t(width_) +
+                     std::size_t(std::clamp(gx - inset, 0, width_ - 1))] != 0;
     };
     auto index = [&](int gx, int gy) {
         return std::size_t(gy) * std::size_t(nx_) + std::size_t(gx);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -87,7 +88,7 @@ private:
     void faceRow(int y, int x0, int x1);
     void driveRows(int y0, int y1);
     void allocate(int width, int height);
-    void buildCorrections(const WaterSetUp &setUp);
+    void buildCorrections(const std::vector<std::uint8_t> &walls); // the set-up's grid
     void buildLayer(double courant, bool absorbing);
     void buildSources(const WaterSetUp &setUp);
 

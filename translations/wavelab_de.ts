@@ -722,10 +722,6 @@ Es wurde nichts gespeichert; es bleiben keine Bilder zurück.</translation>
         <translation>Eine Quelle bei (%1, %2) liegt in stillem Wasser.</translation>
     </message>
     <message>
-        <source>The water&apos;s speeds and walls do not cover its grid.</source>
-        <translation>Geschwindigkeiten und Wände des Wassers decken sein Gitter nicht ab.</translation>
-    </message>
-    <message>
         <source>A tick needs at least one time step.</source>
         <translation>Ein Takt braucht mindestens einen Zeitschritt.</translation>
     </message>
@@ -744,6 +740,10 @@ Es wurde nichts gespeichert; es bleiben keine Bilder zurück.</translation>
     <message>
         <source>A plane wave must leave its row upwards.</source>
         <translation>Eine ebene Welle muss ihre Zeile nach oben verlassen.</translation>
+    </message>
+    <message>
+        <source>The water&apos;s grid has no cells.</source>
+        <translation>Das Gitter des Wassers hat keine Zellen.</translation>
     </message>
 </context>
 <context>

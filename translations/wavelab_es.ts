@@ -722,10 +722,6 @@ No se ha guardado nada; no queda ningún fotograma.</translation>
         <translation>Una fuente en (%1, %2) está en agua quieta.</translation>
     </message>
     <message>
-        <source>The water&apos;s speeds and walls do not cover its grid.</source>
-        <translation>Las velocidades y las paredes del agua no cubren su malla.</translation>
-    </message>
-    <message>
         <source>A tick needs at least one time step.</source>
         <translation>Un tic necesita al menos un paso de tiempo.</translation>
     </message>
@@ -744,6 +740,10 @@ No se ha guardado nada; no queda ningún fotograma.</translation>
     <message>
         <source>A plane wave must leave its row upwards.</source>
         <translation>Una onda plana debe salir de su fila hacia arriba.</translation>
+    </message>
+    <message>
+        <source>The water&apos;s grid has no cells.</source>
+        <translation>La cuadrícula del agua no tiene celdas.</translation>
     </message>
 </context>
 <context>

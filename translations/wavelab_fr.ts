@@ -722,10 +722,6 @@ Rien n&apos;a été enregistré ; aucune image ne reste.</translation>
         <translation>Une source en (%1, %2) se trouve dans une eau immobile.</translation>
     </message>
     <message>
-        <source>The water&apos;s speeds and walls do not cover its grid.</source>
-        <translation>Les célérités et les parois de l&apos;eau ne couvrent pas sa grille.</translation>
-    </message>
-    <message>
         <source>A tick needs at least one time step.</source>
         <translation>Un battement demande au moins un pas de temps.</translation>
     </message>
@@ -744,6 +740,10 @@ Rien n&apos;a été enregistré ; aucune image ne reste.</translation>
     <message>
         <source>A plane wave must leave its row upwards.</source>
         <translation>Une onde plane doit quitter sa ligne vers le haut.</translation>
+    </message>
+    <message>
+        <source>The water&apos;s grid has no cells.</source>
+        <translation>La grille de l&apos;eau n&apos;a aucune cellule.</translation>
     </message>
 </context>
 <context>
