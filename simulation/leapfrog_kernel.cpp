@@ -63,4 +63,94 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) vo
                                  gainY * (sigmaX[i] - sigmaYFace) * (next[i + stride] - next[i]));
 }
 
+namespace {
+
+// A coefficient of a one-way kernel at cell i of row r: the row's one value or the column's.
+template <bool columns> inline float at(const float *__restrict c, int r, int i)
+{
+    return columns ? c[i] : c[r];
+}
+
+// The pointers are parameters so that the compiler knows, after inlining, that none of
+// them overlaps another.
+template <bool columns>
+inline __attribute__((always_inline)) void
+oneWayLayer(const float *__restrict u, float *__restrict old, const float *__restrict k12,
+            const float *__restrict psiX, const float *__restrict psiY,
+            const float *__restrict gain, const float *__restrict keep, std::ptrdiff_t s, int n,
+            int rows)
+{
+    const std::ptrdiff_t s2 = 2 * s;
+    for (int r = 0; r < rows; ++r) {
+        const std::ptrdiff_t o = r * s;
+        for (int i = 0; i < n; ++i) {
+            const std::ptrdiff_t c = o + i;
+            const float nearSum = u[c - 1] + u[c + 1] + u[c - s] + u[c + s];
+            const float farSum = u[c - 2] + u[c + 2] + u[c - s2] + u[c + s2];
+            const float divergence = psiX[c] - psiX[c - 1] + psiY[c] - psiY[c - s];
+            old[c] = at<columns>(gain, r, i) *
+                         (2.0f * u[c] + k12[c] * (16.0f * nearSum - farSum - 60.0f * u[c] +
+                                                  12.0f * divergence)) -
+                     at<columns>(keep, r, i) * old[c];
+        }
+    }
+}
+
+template <bool columns>
+inline __attribute__((always_inline)) void
+oneWayFace(const float *__restrict next, const float *__restrict open, float *__restrict psi,
+           const float *__restrict keep, const float *__restrict gain, std::ptrdiff_t across,
+           std::ptrdiff_t s, int n, int rows)
+{
+    for (int r = 0; r < rows; ++r) {
+        const std::ptrdiff_t o = r * s;
+        for (int i = 0; i < n; ++i)
+            psi[o + i] = open[o + i] * (at<columns>(keep, r, i) * psi[o + i] +
+                                        at<columns>(gain, r, i) *
+                                            (next[o + i + across] - next[o + i]));
+    }
+}
+
+template <bool columns> inline __attribute__((always_inline)) void
+oneWayLayer(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows)
+{
+    oneWayLayer<columns>(row.u, row.old, row.k12, row.psiX, row.psiY, row.gain, row.keep, stride,
+                         n, rows);
+}
+
+template <bool columns> inline __attribute__((always_inline)) void
+oneWayFaces(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows)
+{
+    oneWayFace<columns>(row.next, row.openRight, row.psiX, row.keepX, row.gainX, 1, stride, n,
+                        rows);
+    oneWayFace<columns>(row.next, row.openDown, row.psiY, row.keepY, row.gainY, stride, stride, n,
+                        rows);
+}
+
+} // namespace
+
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+oneWayLayerRows(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows)
+{
+    oneWayLayer<false>(row, stride, n, rows);
+}
+
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+oneWayLayerSides(const OneWayRow &row, std::ptrdiff_t stride, int rows)
+{
+    oneWayLayer<true>(row, stride, sideCells, rows);
+}
+
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+oneWayFacesRows(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows)
+{
+    oneWayFaces<false>(row, stride, n, rows);
+}
+
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+oneWayFacesSides(const OneWayFaces &row, std::ptrdiff_t stride, int rows)
+{
+    oneWayFaces<true>(row, stride, sideCells, rows);
+}
+
 } // namespace wave

@@ -49,6 +49,42 @@ struct FaceRow {
 };
 void faceSegment(const FaceRow &row, std::ptrdiff_t stride, int n);
 
+// How deep the absorbing layer reaches out from the visible grid, in cells.
+constexpr int sideCells = 32;
+
+// Where the layer damps in one direction only (over and under the visible grid only down
+// the rows, beside it only across the columns), the steps need no division and fewer
+// fields. A kernel steps a block of rows, stride apart, from the block's first cell: the
+// rows kernels n cells of each, with coefficients a value a row; the sides kernels the
+// layer's sideCells cells beside the grid, with coefficients a value a column.
+struct OneWayRow {
+    const float *u;
+    float *old;
+    const float *k12;
+    const float *psiX;
+    const float *psiY;
+    const float *gain; // 1 / (1 + sigma / 2)
+    const float *keep; // (1 - sigma / 2) / (1 + sigma / 2)
+};
+void oneWayLayerRows(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows);
+void oneWayLayerSides(const OneWayRow &row, std::ptrdiff_t stride, int rows);
+
+// The faces' step there: psiX keeps keepX x psiX and gains gainX x the difference across
+// the face, and psiY likewise.
+struct OneWayFaces {
+    const float *next;
+    const float *openRight;
+    const float *openDown;
+    float *psiX;
+    float *psiY;
+    const float *keepX;
+    const float *gainX;
+    const float *keepY;
+    const float *gainY;
+};
+void oneWayFacesRows(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows);
+void oneWayFacesSides(const OneWayFaces &row, std::ptrdiff_t stride, int rows);
+
 // The fourth-order Laplacian at one cell, for a grid spacing of one.
 inline float fourthOrderLaplacian(const float *u, std::ptrdiff_t stride)
 {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 #include <thread>
+#include <utility>
 
 namespace wave {
 
@@ -165,6 +166,13 @@ void WaveSolver::copyStateFrom(const WaveSolver &other)
     sigmaXFace_ = other.sigmaXFace_;
     sigmaY_ = other.sigmaY_;
     sigmaYFace_ = other.sigmaYFace_;
+    columnGain_ = other.columnGain_;
+    columnKeep_ = other.columnKeep_;
+    rowGain_ = other.rowGain_;
+    rowKeep_ = other.rowKeep_;
+    columnFaceGain_ = other.columnFaceGain_;
+    rowFaceGain_ = other.rowFaceGain_;
+    ones_ = other.ones_;
     faceKeepX_ = other.faceKeepX_;
     faceGainX_ = other.faceGainX_;
     faceKeepY_ = other.faceKeepY_;
@@ -274,6 +282,19 @@ void WaveSolver::buildLayer(double courant, bool absorbing)
     };
     rates(sigmaXFace_, faceKeepX_, faceGainX_);
     rates(sigmaYFace_, faceKeepY_, faceGainY_);
+    // Where one direction's damping is zero, the step divides by one direction's alone, and
+    // a face's gain is the other direction's damping less its own.
+    rates(sigmaX_, columnKeep_, columnGain_);
+    rates(sigmaY_, rowKeep_, rowGain_);
+    auto facing = [](const std::vector<float> &faces, const std::vector<float> &gain,
+                     std::vector<float> &out) {
+        out.resize(faces.size());
+        for (std::size_t g = 0; g < faces.size(); ++g)
+            out[g] = -gain[g] * faces[g];
+    };
+    facing(sigmaXFace_, faceGainX_, columnFaceGain_);
+    facing(sigmaYFace_, faceGainY_, rowFaceGain_);
+    ones_.assign(std::max(sigmaX_.size(), sigmaY_.size()), 1.0f);
     if (!absorbing) {
         std::fill(psiX_.begin(), psiX_.end(), 0.0f);
         std::fill(psiY_.begin(), psiY_.end(), 0.0f);
@@ -404,31 +425,56 @@ void WaveSolver::tick()
         step();
 }
 
-template <typename Run> bool WaveSolver::layerRuns(int y, Run run) const
+template <typename Run> void WaveSolver::layerBlocks(int y0, int y1, Run run) const
 {
-    if (y < inset || y >= inset + height_) {
-        run(margin, nx_ - margin);
-        return false;
+    const int over = std::min(y1, inset);
+    const int under = std::max(y0, inset + height_);
+    for (const auto &[from, to] : {std::pair{y0, over}, std::pair{under, y1}}) {
+        if (from >= to)
+            continue;
+        run(margin, inset, from, to, Damping::both);
+        run(inset, inset + width_, from, to, Damping::rows);
+        run(inset + width_, nx_ - margin, from, to, Damping::both);
     }
-    run(margin, inset);
-    run(inset + width_, nx_ - margin);
-    return true;
+    if (const int from = std::max(y0, inset), to = std::min(y1, inset + height_); from < to) {
+        run(margin, inset, from, to, Damping::columns);
+        run(inset + width_, nx_ - margin, from, to, Damping::columns);
+    }
 }
 
-void WaveSolver::layerRow(int y, int x0, int x1)
+void WaveSolver::layerBlock(int x0, int x1, int y0, int y1, Damping damping)
 {
-    const std::size_t i = std::size_t(y) * std::size_t(nx_) + std::size_t(x0);
-    const LayerRow row{
-        now_ + i,         then_ + i,           k12_.data() + i,        psiX_.data() + i,
-        psiY_.data() + i, sigmaX_.data() + x0, sigmaY_[std::size_t(y)]};
-    layerSegment(row, nx_, x1 - x0);
+    const std::size_t i = std::size_t(y0) * std::size_t(nx_) + std::size_t(x0);
+    if (damping == Damping::both) {
+        for (int y = y0; y < y1; ++y) {
+            const std::size_t r = i + std::size_t(y - y0) * std::size_t(nx_);
+            const LayerRow row{now_ + r,         then_ + r,           k12_.data() + r,
+                               psiX_.data() + r, psiY_.data() + r,    sigmaX_.data() + x0,
+                               sigmaY_[std::size_t(y)]};
+            layerSegment(row, nx_, x1 - x0);
+        }
+        return;
+    }
+    const bool columns = damping == Damping::columns;
+    const OneWayRow row{now_ + i,
+                        then_ + i,
+                        k12_.data() + i,
+                        psiX_.data() + i,
+                        psiY_.data() + i,
+                        (columns ? columnGain_.data() + x0 : rowGain_.data() + y0),
+                        (columns ? columnKeep_.data() + x0 : rowKeep_.data() + y0)};
+    if (columns)
+        oneWayLayerSides(row, nx_, y1 - y0);
+    else
+        oneWayLayerRows(row, nx_, x1 - x0, y1 - y0);
 }
 
 void WaveSolver::advanceRows(int y0, int y1)
 {
-    for (int y = y0; y < y1; ++y) {
-        if (!layerRuns(y, [&](int x0, int x1) { layerRow(y, x0, x1); }))
-            continue;
+    layerBlocks(y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) {
+        layerBlock(x0, x1, ya, yb, d);
+    });
+    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
         const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
         leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
     }
@@ -467,31 +513,64 @@ void WaveSolver::driveRows(int y0, int y1)
     }
 }
 
-void WaveSolver::faceRow(int y, int x0, int x1)
+void WaveSolver::faceBlock(int x0, int x1, int y0, int y1, Damping damping)
 {
-    const std::size_t i = std::size_t(y) * std::size_t(nx_) + std::size_t(x0);
-    const auto at = std::size_t(y);
-    const FaceRow row{then_ + i,
-                      openRight_.data() + i,
-                      openDown_.data() + i,
-                      psiX_.data() + i,
-                      psiY_.data() + i,
-                      faceKeepX_.data() + x0,
-                      faceGainX_.data() + x0,
-                      sigmaXFace_.data() + x0,
-                      sigmaX_.data() + x0,
-                      faceKeepY_[at],
-                      faceGainY_[at],
-                      sigmaYFace_[at],
-                      sigmaY_[at]};
-    faceSegment(row, nx_, x1 - x0);
+    const std::size_t i = std::size_t(y0) * std::size_t(nx_) + std::size_t(x0);
+    if (damping == Damping::both) {
+        for (int y = y0; y < y1; ++y) {
+            const std::size_t r = i + std::size_t(y - y0) * std::size_t(nx_);
+            const auto at = std::size_t(y);
+            const FaceRow row{then_ + r,
+                              openRight_.data() + r,
+                              openDown_.data() + r,
+                              psiX_.data() + r,
+                              psiY_.data() + r,
+                              faceKeepX_.data() + x0,
+                              faceGainX_.data() + x0,
+                              sigmaXFace_.data() + x0,
+                              sigmaX_.data() + x0,
+                              faceKeepY_[at],
+                              faceGainY_[at],
+                              sigmaYFace_[at],
+                              sigmaY_[at]};
+            faceSegment(row, nx_, x1 - x0);
+        }
+        return;
+    }
+    // Beside the grid the lower faces keep what they hold; over and under it the right ones.
+    if (damping == Damping::columns) {
+        const OneWayFaces row{then_ + i,
+                              openRight_.data() + i,
+                              openDown_.data() + i,
+                              psiX_.data() + i,
+                              psiY_.data() + i,
+                              faceKeepX_.data() + x0,
+                              columnFaceGain_.data() + x0,
+                              ones_.data(),
+                              sigmaX_.data() + x0};
+        oneWayFacesSides(row, nx_, y1 - y0);
+        return;
+    }
+    const OneWayFaces row{then_ + i,
+                          openRight_.data() + i,
+                          openDown_.data() + i,
+                          psiX_.data() + i,
+                          psiY_.data() + i,
+                          ones_.data(),
+                          sigmaY_.data() + y0,
+                          faceKeepY_.data() + y0,
+                          rowFaceGain_.data() + y0};
+    oneWayFacesRows(row, nx_, x1 - x0, y1 - y0);
 }
 
 void WaveSolver::finishRows(int y0, int y1)
 {
-    for (int y = y0; y < y1; ++y) {
-        if (!layerRuns(y, [&](int x0, int x1) { faceRow(y, x0, x1); }) || !averaging_)
-            continue;
+    layerBlocks(y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) {
+        faceBlock(x0, x1, ya, yb, d);
+    });
+    if (!averaging_)
+        return;
+    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
         const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
         float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
         for (int x = 0; x < width_; ++x)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "simulation/leapfrog_kernel.h"
 #include "simulation/water_set_up.h"
 
 #include <QPointF>
@@ -31,7 +32,7 @@ struct FieldView {
 // halves at each step.
 class WaveSolver {
 public:
-    static constexpr int layerCells = 32;
+    static constexpr int layerCells = sideCells;
 
     explicit WaveSolver(int threads = 1);
     ~WaveSolver();
@@ -78,14 +79,16 @@ private:
     struct Correction;
     class Worker;
 
+    // Which directions the layer damps along a stretch of a row.
+    enum class Damping { both, rows, columns };
+
     std::size_t cell(int x, int y) const; // visible coordinates
     void advanceRows(int y0, int y1);
     void finishRows(int y0, int y1);
-    // Runs run(x0, x1) over the stretches of row y in the layer; true when the row crosses
-    // the visible grid between them.
-    template <typename Run> bool layerRuns(int y, Run run) const;
-    void layerRow(int y, int x0, int x1);
-    void faceRow(int y, int x0, int x1);
+    // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer in rows y0 to y1.
+    template <typename Run> void layerBlocks(int y0, int y1, Run run) const;
+    void layerBlock(int x0, int x1, int y0, int y1, Damping damping);
+    void faceBlock(int x0, int x1, int y0, int y1, Damping damping);
     void driveRows(int y0, int y1);
     void allocate(int width, int height);
     void buildCorrections(const std::vector<std::uint8_t> &walls); // the set-up's grid
@@ -108,6 +111,9 @@ private:
     std::vector<float> openRight_, openDown_; // 1 where water lies on both sides of a face
     std::vector<float> sigmaX_, sigmaXFace_, sigmaY_, sigmaYFace_;
     std::vector<float> faceKeepX_, faceGainX_, faceKeepY_, faceGainY_;
+    // Each column's and row's coefficients where only it damps, and ones for the rest.
+    std::vector<float> columnGain_, columnKeep_, rowGain_, rowKeep_;
+    std::vector<float> columnFaceGain_, rowFaceGain_, ones_;
     std::vector<Correction> corrections_;
     std::vector<Driven> driven_;
     std::vector<float> squares_; // sums of u^2 over the visible grid
