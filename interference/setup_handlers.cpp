@@ -31,6 +31,7 @@ void InterferencePanel::listSetupControls()
     setup_.add(bicb);
     setup_.addPair(screenrb, anyrb);
     setup_.add(nodepath1);
+    setup_.addPair(formularb, simulatedrb);
 }
 
 SetupValues InterferencePanel::settings() const
@@ -78,6 +79,7 @@ SetupCheck InterferencePanel::apply(const SetupValues &values, const SetupValues
         box->setChecked(setup.on(box) && opgb->isEnabled());
     view_.movescreen->setValue(setup.value(view_.movescreen));
     nodepath1->setChecked(setup.on(nodepath1));
+    applyPair(setup, formularb, simulatedrb);
 
     // The same picture as the same settings made by hand: the waves at rest in their start
     // phase and an average band that starts afresh.

@@ -148,7 +148,7 @@ void SetupsTest::roundTripGivesTheSamePicture_data()
         << ByHand{{"Varying", 1},     {"unlocked", 1}, {"Numpoints", 2},  {"C1space", 12},
                   {"c2space", 20},    {"c3space", 7},  {"perc", 10},      {"tampsb", 4},
                   {"Smooth", 150},    {"colourbx", 0}, {"Showscreen", 1}, {"BandW", 1},
-                  {"movescreen", 90}, {"timerate", 12}};
+                  {"movescreen", 90}, {"timerate", 12}, {"simulatedrb", 1}};
     QTest::newRow("node path, measuring on the band, detail map")
         << "Rundique" << ByHand{{"C1space", 9},   {"fraction", 3},     {"nodepath1", 1},
                                 {"measurecb", 1}, {"bicb", 1},         {"screenrb", 1},
@@ -188,6 +188,8 @@ void SetupsTest::roundTripGivesTheSamePicture()
     QCOMPARE(saved.value("product").toString(), productKey(window.product()));
     for (const auto &[name, value] : byHandShown.settings)
         QCOMPARE(saved.value("settings").toObject().value(name), value);
+    for (const auto &[name, value] : byHand)
+        QVERIFY2(saved.value("settings").toObject().contains(name), name);
     QCOMPARE(window.windowTitle(), productInfo(window.product()).caption + " - lesson.wavelab");
 
     window.NewSetup1Click();
