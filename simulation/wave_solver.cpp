@@ -425,7 +425,8 @@ void WaveSolver::tick()
         step();
 }
 
-template <typename Run> void WaveSolver::layerBlocks(int y0, int y1, Run run) const
+template <typename Run, typename Inner>
+void WaveSolver::layerBlocks(int y0, int y1, Run run, Inner inner) const
 {
     const int over = std::min(y1, inset);
     const int under = std::max(y0, inset + height_);
@@ -436,9 +437,11 @@ template <typename Run> void WaveSolver::layerBlocks(int y0, int y1, Run run) co
         run(inset, inset + width_, from, to, Damping::rows);
         run(inset + width_, nx_ - margin, from, to, Damping::both);
     }
-    if (const int from = std::max(y0, inset), to = std::min(y1, inset + height_); from < to) {
-        run(margin, inset, from, to, Damping::columns);
-        run(inset + width_, nx_ - margin, from, to, Damping::columns);
+    // Beside the grid a row at a time, its visible cells between, while the row is at hand.
+    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
+        run(margin, inset, y, y + 1, Damping::columns);
+        inner(y);
+        run(inset + width_, nx_ - margin, y, y + 1, Damping::columns);
     }
 }
 
@@ -471,13 +474,13 @@ void WaveSolver::layerBlock(int x0, int x1, int y0, int y1, Damping damping)
 
 void WaveSolver::advanceRows(int y0, int y1)
 {
-    layerBlocks(y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) {
-        layerBlock(x0, x1, ya, yb, d);
-    });
-    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
-        const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
-        leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
-    }
+    layerBlocks(
+        y0, y1,
+        [this](int x0, int x1, int ya, int yb, Damping d) { layerBlock(x0, x1, ya, yb, d); },
+        [this](int y) {
+            const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
+            leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
+        });
     const std::size_t begin = std::size_t(y0) * std::size_t(nx_);
     const std::size_t end = std::size_t(y1) * std::size_t(nx_);
     auto first = std::lower_bound(corrections_.begin(), corrections_.end(), begin,
@@ -565,17 +568,17 @@ void WaveSolver::faceBlock(int x0, int x1, int y0, int y1, Damping damping)
 
 void WaveSolver::finishRows(int y0, int y1)
 {
-    layerBlocks(y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) {
-        faceBlock(x0, x1, ya, yb, d);
-    });
-    if (!averaging_)
-        return;
-    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
-        const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
-        float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
-        for (int x = 0; x < width_; ++x)
-            sums[x] += next[x] * next[x];
-    }
+    layerBlocks(
+        y0, y1,
+        [this](int x0, int x1, int ya, int yb, Damping d) { faceBlock(x0, x1, ya, yb, d); },
+        [this](int y) {
+            if (!averaging_)
+                return;
+            const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
+            float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
+            for (int x = 0; x < width_; ++x)
+                sums[x] += next[x] * next[x];
+        });
 }
 
 FieldView WaveSolver::displacement() const
