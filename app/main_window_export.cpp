@@ -147,6 +147,7 @@ Animation TInterference::withWater(Animation construction) const
             map = QRect(shown->pos() - QPoint(viewOffset, viewOffset), shown->size());
     Animation animation = construction;
     animation.period = 0;
+    animation.coloursGrow = true;
     animation.drawFrame = [draw = construction.drawFrame, size = construction.size, start, water,
                            map, colours = state.colours](Canvas &canvas, int k) {
         if (k == 0)

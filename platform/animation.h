@@ -25,6 +25,9 @@ struct Animation {
     std::function<void(Canvas &, int k)> drawFrame;
     // What a recording should know of the loop beyond its length; mostly empty.
     QString note;
+    // The frames gain colours that frame 0 may lack as they go (the simulated water's shades
+    // spreading from still water).
+    bool coloursGrow = false;
 };
 
 // Where a state stepped by `next` runs into its loop: the ticks from `start` to the loop's

@@ -64,13 +64,19 @@ TRecord::TRecord(QWidget *parent, const Animation &animation, int levels)
     colourlb = new QLabel(this);
     colourlb->setObjectName(QStringLiteral("colourlb"));
     colourlb->setWordWrap(true);
-    colourlb->setText(levels >= 256
-                          ? tr("The GIF keeps every colour of the picture.")
-                          : tr("The picture has more than 256 colours (the intensity band or the "
-                               "detail map). In the GIF each colour's red, green and blue are "
-                               "rounded to %1 levels, so greys and shades come in steps; PNG "
-                               "frames keep every colour.")
-                                .arg(levels));
+    colourlb->setText(
+        levels >= 256
+            ? (animation.coloursGrow
+                   ? tr("The water's shades under the construction come to more than 256 "
+                        "colours as it moves. In the GIF each frame's colours are then rounded "
+                        "to fewer levels of red, green and blue, so shades come in steps; PNG "
+                        "frames keep every colour.")
+                   : tr("The GIF keeps every colour of the picture."))
+            : tr("The picture has more than 256 colours (the intensity band or the "
+                 "detail map). In the GIF each colour's red, green and blue are "
+                 "rounded to %1 levels, so greys and shades come in steps; PNG "
+                 "frames keep every colour.")
+                  .arg(levels));
 
     auto *seconds = new QHBoxLayout;
     seconds->addWidget(secondsrb);

@@ -1730,6 +1730,10 @@ Eine Periode hat %1 Bilder, mehr als eine Aufzeichnung fasst (%2): Zeichne sie i
         <source>The recording was cancelled. Nothing was saved.</source>
         <translation>Die Aufzeichnung wurde abgebrochen. Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>The water&apos;s shades under the construction come to more than 256 colours as it moves. In the GIF each frame&apos;s colours are then rounded to fewer levels of red, green and blue, so shades come in steps; PNG frames keep every colour.</source>
+        <translation>Die Schattierungen des Wassers unter der Konstruktion ergeben, sobald es sich bewegt, mehr als 256 Farben. Im GIF werden die Farben jedes Bildes dann auf weniger Stufen von Rot, Grün und Blau gerundet, sodass Schattierungen in Stufen erscheinen; PNG-Bilder behalten jede Farbe.</translation>
+    </message>
 </context>
 <context>
     <name>wave::TWhoami</name>

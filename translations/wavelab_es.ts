@@ -1730,6 +1730,10 @@ Un período son %1 fotogramas, más de lo que admite una grabación (%2): grába
         <source>The recording was cancelled. Nothing was saved.</source>
         <translation>Se canceló la grabación. No se ha guardado nada.</translation>
     </message>
+    <message>
+        <source>The water&apos;s shades under the construction come to more than 256 colours as it moves. In the GIF each frame&apos;s colours are then rounded to fewer levels of red, green and blue, so shades come in steps; PNG frames keep every colour.</source>
+        <translation>Los matices del agua bajo la construcción superan los 256 colores en cuanto se mueve. En el GIF los colores de cada fotograma se redondean entonces a menos niveles de rojo, verde y azul, de modo que los matices aparecen en escalones; los fotogramas PNG conservan todos los colores.</translation>
+    </message>
 </context>
 <context>
     <name>wave::TWhoami</name>

@@ -1730,6 +1730,10 @@ Une période fait %1 images, plus que ce que prend un enregistrement (%2) : enre
         <source>The recording was cancelled. Nothing was saved.</source>
         <translation>L&apos;enregistrement a été annulé. Rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>The water&apos;s shades under the construction come to more than 256 colours as it moves. In the GIF each frame&apos;s colours are then rounded to fewer levels of red, green and blue, so shades come in steps; PNG frames keep every colour.</source>
+        <translation>Sous la construction, les nuances de l&apos;eau dépassent 256 couleurs dès qu&apos;elle bouge. Dans le GIF, les couleurs de chaque image sont alors arrondies à moins de niveaux de rouge, de vert et de bleu, si bien que les nuances vont par paliers ; les images PNG gardent toutes les couleurs.</translation>
+    </message>
 </context>
 <context>
     <name>wave::TWhoami</name>
