@@ -3,10 +3,9 @@
 
 namespace wave {
 
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void leapfrogSegment(const float *__restrict u,
-                                                                       float *__restrict old,
-                                                                       const float *__restrict k12,
-                                                                       std::ptrdiff_t stride, int n)
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+leapfrogSegment(const float *__restrict u, float *__restrict old, const float *__restrict k12,
+                std::ptrdiff_t stride, int n)
 {
     const std::ptrdiff_t s = stride;
     const std::ptrdiff_t s2 = 2 * stride;
@@ -17,8 +16,8 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) vo
     }
 }
 
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void layerSegment(const LayerRow &row,
-                                                                    std::ptrdiff_t stride, int n)
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+layerSegment(const LayerRow &row, std::ptrdiff_t stride, int n)
 {
     const float *__restrict u = row.u;
     float *__restrict old = row.old;
@@ -41,8 +40,8 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) vo
     }
 }
 
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void faceSegment(const FaceRow &row,
-                                                                   std::ptrdiff_t stride, int n)
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
+faceSegment(const FaceRow &row, std::ptrdiff_t stride, int n)
 {
     const float *__restrict next = row.next;
     const float *__restrict openRight = row.openRight;
@@ -89,8 +88,8 @@ oneWayLayer(const float *__restrict u, float *__restrict old, const float *__res
             const float farSum = u[c - 2] + u[c + 2] + u[c - s2] + u[c + s2];
             const float divergence = psiX[c] - psiX[c - 1] + psiY[c] - psiY[c - s];
             old[c] = at<columns>(gain, r, i) *
-                         (2.0f * u[c] + k12[c] * (16.0f * nearSum - farSum - 60.0f * u[c] +
-                                                  12.0f * divergence)) -
+                         (2.0f * u[c] +
+                          k12[c] * (16.0f * nearSum - farSum - 60.0f * u[c] + 12.0f * divergence)) -
                      at<columns>(keep, r, i) * old[c];
         }
     }
@@ -105,21 +104,23 @@ oneWayFace(const float *__restrict next, const float *__restrict open, float *__
     for (int r = 0; r < rows; ++r) {
         const std::ptrdiff_t o = r * s;
         for (int i = 0; i < n; ++i)
-            psi[o + i] = open[o + i] * (at<columns>(keep, r, i) * psi[o + i] +
-                                        at<columns>(gain, r, i) *
-                                            (next[o + i + across] - next[o + i]));
+            psi[o + i] =
+                open[o + i] * (at<columns>(keep, r, i) * psi[o + i] +
+                               at<columns>(gain, r, i) * (next[o + i + across] - next[o + i]));
     }
 }
 
-template <bool columns> inline __attribute__((always_inline)) void
-oneWayLayer(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows)
+template <bool columns>
+inline __attribute__((always_inline)) void oneWayLayer(const OneWayRow &row, std::ptrdiff_t stride,
+                                                       int n, int rows)
 {
-    oneWayLayer<columns>(row.u, row.old, row.k12, row.psiX, row.psiY, row.gain, row.keep, stride,
-                         n, rows);
+    oneWayLayer<columns>(row.u, row.old, row.k12, row.psiX, row.psiY, row.gain, row.keep, stride, n,
+                         rows);
 }
 
-template <bool columns> inline __attribute__((always_inline)) void
-oneWayFaces(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows)
+template <bool columns>
+inline __attribute__((always_inline)) void oneWayFaces(const OneWayFaces &row,
+                                                       std::ptrdiff_t stride, int n, int rows)
 {
     oneWayFace<columns>(row.next, row.openRight, row.psiX, row.keepX, row.gainX, 1, stride, n,
                         rows);

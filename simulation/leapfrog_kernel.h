@@ -7,7 +7,7 @@ namespace wave {
 
 // The inner loops of a time step, each along n cells of a row whose neighbours lie stride
 // apart, written so that the compiler turns them into vector instructions; each is built
-// for AVX2 as well as the plain instruction set and the processor picks.
+// for AVX-512 and AVX2 as well as the plain instruction set and the processor picks.
 
 // Open water: u is the water now, old the water a step ago, which the step overwrites with
 // the water a step on; k12 is each cell's squared Courant number over 12. The fourth-order

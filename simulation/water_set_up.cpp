@@ -117,9 +117,8 @@ QString setUpProblem(const WaterSetUp &setUp)
     if (setUp.stepsPerTick < 1)
         return QCoreApplication::translate("WaterSetUp", "A tick needs at least one time step.");
     auto badSpeed = [](float c) { return !(c >= 0.0f) || !std::isfinite(c); };
-    if (badSpeed(setUp.speed) ||
-        std::any_of(setUp.fills.begin(), setUp.fills.end(),
-                    [&](const SpeedFill &f) { return badSpeed(f.speed); }))
+    if (badSpeed(setUp.speed) || std::any_of(setUp.fills.begin(), setUp.fills.end(),
+                                             [&](const SpeedFill &f) { return badSpeed(f.speed); }))
         return QCoreApplication::translate(
             "WaterSetUp", "Every speed must be a finite number of pixels, not negative.");
     const double courant = courantNumber(setUp);

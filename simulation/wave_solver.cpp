@@ -224,8 +224,8 @@ QString WaveSolver::apply(const WaterSetUp &setUp)
     for (int gy = 0; gy < ny_; ++gy) {
         const int y = std::clamp(gy - inset, 0, height_ - 1);
         for (int gx = 0; gx < nx_; ++gx) {
-            const std::size_t at =
-                std::size_t(y) * std::size_t(width_) + std::size_t(std::clamp(gx - inset, 0, width_ - 1));
+            const std::size_t at = std::size_t(y) * std::size_t(width_) +
+                                   std::size_t(std::clamp(gx - inset, 0, width_ - 1));
             const bool edge =
                 gx < margin || gy < margin || gx >= nx_ - margin || gy >= ny_ - margin;
             const double courant = speeds[at] / double(stepsPerTick_);
@@ -451,9 +451,9 @@ void WaveSolver::layerBlock(int x0, int x1, int y0, int y1, Damping damping)
     if (damping == Damping::both) {
         for (int y = y0; y < y1; ++y) {
             const std::size_t r = i + std::size_t(y - y0) * std::size_t(nx_);
-            const LayerRow row{now_ + r,         then_ + r,           k12_.data() + r,
-                               psiX_.data() + r, psiY_.data() + r,    sigmaX_.data() + x0,
-                               sigmaY_[std::size_t(y)]};
+            const LayerRow row{
+                now_ + r,         then_ + r,           k12_.data() + r,        psiX_.data() + r,
+                psiY_.data() + r, sigmaX_.data() + x0, sigmaY_[std::size_t(y)]};
             layerSegment(row, nx_, x1 - x0);
         }
         return;
@@ -554,23 +554,16 @@ void WaveSolver::faceBlock(int x0, int x1, int y0, int y1, Damping damping)
         oneWayFacesSides(row, nx_, y1 - y0);
         return;
     }
-    const OneWayFaces row{then_ + i,
-                          openRight_.data() + i,
-                          openDown_.data() + i,
-                          psiX_.data() + i,
-                          psiY_.data() + i,
-                          ones_.data(),
-                          sigmaY_.data() + y0,
-                          faceKeepY_.data() + y0,
-                          rowFaceGain_.data() + y0};
+    const OneWayFaces row{then_ + i,           openRight_.data() + i,  openDown_.data() + i,
+                          psiX_.data() + i,    psiY_.data() + i,       ones_.data(),
+                          sigmaY_.data() + y0, faceKeepY_.data() + y0, rowFaceGain_.data() + y0};
     oneWayFacesRows(row, nx_, x1 - x0, y1 - y0);
 }
 
 void WaveSolver::finishRows(int y0, int y1)
 {
     layerBlocks(
-        y0, y1,
-        [this](int x0, int x1, int ya, int yb, Damping d) { faceBlock(x0, x1, ya, yb, d); },
+        y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) { faceBlock(x0, x1, ya, yb, d); },
         [this](int y) {
             if (!averaging_)
                 return;

@@ -87,7 +87,8 @@ private:
     void finishRows(int y0, int y1);
     // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer in rows y0 to y1, and
     // inner(y) for each row of the visible grid among them.
-    template <typename Run, typename Inner> void layerBlocks(int y0, int y1, Run run, Inner inner) const;
+    template <typename Run, typename Inner>
+    void layerBlocks(int y0, int y1, Run run, Inner inner) const;
     void layerBlock(int x0, int x1, int y0, int y1, Damping damping);
     void faceBlock(int x0, int x1, int y0, int y1, Damping damping);
     void driveRows(int y0, int y1);

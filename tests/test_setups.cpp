@@ -145,9 +145,9 @@ void SetupsTest::roundTripGivesTheSamePicture_data()
     QTest::addColumn<ByHand>("byHand");
     QTest::newRow("three unmatched sources, black-and-white band")
         << "Rundique"
-        << ByHand{{"Varying", 1},     {"unlocked", 1}, {"Numpoints", 2},  {"C1space", 12},
-                  {"c2space", 20},    {"c3space", 7},  {"perc", 10},      {"tampsb", 4},
-                  {"Smooth", 150},    {"colourbx", 0}, {"Showscreen", 1}, {"BandW", 1},
+        << ByHand{{"Varying", 1},     {"unlocked", 1},  {"Numpoints", 2},  {"C1space", 12},
+                  {"c2space", 20},    {"c3space", 7},   {"perc", 10},      {"tampsb", 4},
+                  {"Smooth", 150},    {"colourbx", 0},  {"Showscreen", 1}, {"BandW", 1},
                   {"movescreen", 90}, {"timerate", 12}, {"simulatedrb", 1}};
     QTest::newRow("node path, measuring on the band, detail map")
         << "Rundique" << ByHand{{"C1space", 9},   {"fraction", 3},     {"nodepath1", 1},

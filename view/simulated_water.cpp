@@ -48,8 +48,8 @@ bool sameSources(const std::vector<Source> &a, const std::vector<Source> &b)
 bool sameWater(const WaterSetUp &a, const WaterSetUp &b)
 {
     return a.width == b.width && a.height == b.height && a.stepsPerTick == b.stepsPerTick &&
-           a.absorbing == b.absorbing && a.speed == b.speed && a.fills == b.fills && a.walls == b.walls &&
-           sameSources(a.points, b.points) && sameSources(a.lines, b.lines);
+           a.absorbing == b.absorbing && a.speed == b.speed && a.fills == b.fills &&
+           a.walls == b.walls && sameSources(a.points, b.points) && sameSources(a.lines, b.lines);
 }
 
 } // namespace
