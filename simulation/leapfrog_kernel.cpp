@@ -4,19 +4,6 @@
 namespace wave {
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
-leapfrogSegment(const float *__restrict u, float *__restrict old, const float *__restrict k12,
-                std::ptrdiff_t stride, int n)
-{
-    const std::ptrdiff_t s = stride;
-    const std::ptrdiff_t s2 = 2 * stride;
-    for (int i = 0; i < n; ++i) {
-        const float nearSum = u[i - 1] + u[i + 1] + u[i - s] + u[i + s];
-        const float farSum = u[i - 2] + u[i + 2] + u[i - s2] + u[i + s2];
-        old[i] = 2.0f * u[i] - old[i] + k12[i] * (16.0f * nearSum - farSum - 60.0f * u[i]);
-    }
-}
-
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
 layerSegment(const LayerRow &row, std::ptrdiff_t stride, int n)
 {
     const float *__restrict u = row.u;
@@ -63,6 +50,18 @@ faceSegment(const FaceRow &row, std::ptrdiff_t stride, int n)
 }
 
 namespace {
+
+// One speed for a whole run spares the loads of a value a cell.
+inline __attribute__((always_inline)) void
+openWater(const float *__restrict u, float *__restrict old, float k12, std::ptrdiff_t s, int n)
+{
+    const std::ptrdiff_t s2 = 2 * s;
+    for (int i = 0; i < n; ++i) {
+        const float nearSum = u[i - 1] + u[i + 1] + u[i - s] + u[i + s];
+        const float farSum = u[i - 2] + u[i + 2] + u[i - s2] + u[i + s2];
+        old[i] = 2.0f * u[i] - old[i] + k12 * (16.0f * nearSum - farSum - 60.0f * u[i]);
+    }
+}
 
 // A coefficient of a one-way kernel at cell i of row r: the row's one value or the column's.
 template <bool columns> inline float at(const float *__restrict c, int r, int i)
@@ -137,9 +136,18 @@ oneWayLayerRows(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows)
 }
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
-oneWayLayerSides(const OneWayRow &row, std::ptrdiff_t stride, int rows)
+layerRowAcross(const OneWayRow &row, std::ptrdiff_t stride, int width, const OpenRun *runs,
+               int count)
 {
-    oneWayLayer<true>(row, stride, sideCells, rows);
+    oneWayLayer<true>(row, stride, sideCells, 1);
+    for (int r = 0; r < count; ++r) {
+        const int at = sideCells + runs[r].from;
+        openWater(row.u + at, row.old + at, runs[r].k12, stride, runs[r].to - runs[r].from);
+    }
+    const int right = sideCells + width;
+    const OneWayRow beyond{row.u + right,    row.old + right,  row.k12 + right, row.psiX + right,
+                           row.psiY + right, row.gain + right, row.keep + right};
+    oneWayLayer<true>(beyond, stride, sideCells, 1);
 }
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
@@ -149,9 +157,14 @@ oneWayFacesRows(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows)
 }
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void
-oneWayFacesSides(const OneWayFaces &row, std::ptrdiff_t stride, int rows)
+facesRowAcross(const OneWayFaces &row, std::ptrdiff_t stride, int width)
 {
-    oneWayFaces<true>(row, stride, sideCells, rows);
+    oneWayFaces<true>(row, stride, sideCells, 1);
+    const int right = sideCells + width;
+    const OneWayFaces beyond{row.next + right,  row.openRight + right, row.openDown + right,
+                             row.psiX + right,  row.psiY + right,      row.keepX + right,
+                             row.gainX + right, row.keepY + right,     row.gainY + right};
+    oneWayFaces<true>(beyond, stride, sideCells, 1);
 }
 
 } // namespace wave

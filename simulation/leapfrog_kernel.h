@@ -9,12 +9,11 @@ namespace wave {
 // apart, written so that the compiler turns them into vector instructions; each is built
 // for AVX-512 and AVX2 as well as the plain instruction set and the processor picks.
 
-// Open water: u is the water now, old the water a step ago, which the step overwrites with
-// the water a step on; k12 is each cell's squared Courant number over 12. The fourth-order
+// In open water u is the water now, old the water a step ago, which the step overwrites with
+// the water a step on, and k12 each cell's squared Courant number over 12. The fourth-order
 // Laplacian reaches two cells each way.
-void leapfrogSegment(const float *u, float *old, const float *k12, std::ptrdiff_t stride, int n);
 
-// The perfectly matched layer's cells: the same step with the layer's damping sigmaX (one
+// The perfectly matched layer's cells: the open water's step with the layer's damping sigmaX (one
 // value a column, starting at the segment's first cell) and sigmaY (the row's), and the
 // divergence of its auxiliary fields psiX and psiY, kept on the cells' right and lower faces.
 struct LayerRow {
@@ -54,9 +53,11 @@ constexpr int sideCells = 32;
 
 // Where the layer damps in one direction only (over and under the visible grid only down
 // the rows, beside it only across the columns), the steps need no division and fewer
-// fields. A kernel steps a block of rows, stride apart, from the block's first cell: the
-// rows kernels n cells of each, with coefficients a value a row; the sides kernels the
-// layer's sideCells cells beside the grid, with coefficients a value a column.
+// fields. The rows kernels step n cells of each of a block of rows, stride apart, from the
+// block's first cell, with coefficients a value a row. The across kernels step one whole
+// row of the visible grid from the layer's first cell: sideCells layer cells, width cells
+// of open water (whose faces hold nothing) and sideCells layer cells, with coefficients a
+// value a column.
 struct OneWayRow {
     const float *u;
     float *old;
@@ -67,7 +68,15 @@ struct OneWayRow {
     const float *keep; // (1 - sigma / 2) / (1 + sigma / 2)
 };
 void oneWayLayerRows(const OneWayRow &row, std::ptrdiff_t stride, int n, int rows);
-void oneWayLayerSides(const OneWayRow &row, std::ptrdiff_t stride, int rows);
+// The open water between is stepped by runs of cells of one speed, from and to counted from
+// the first visible cell; the cells outside them are walls, which stay still.
+struct OpenRun {
+    int from;
+    int to;
+    float k12;
+};
+void layerRowAcross(const OneWayRow &row, std::ptrdiff_t stride, int width, const OpenRun *runs,
+                    int count);
 
 // The faces' step there: psiX keeps keepX x psiX and gains gainX x the difference across
 // the face, and psiY likewise.
@@ -83,7 +92,7 @@ struct OneWayFaces {
     const float *gainY;
 };
 void oneWayFacesRows(const OneWayFaces &row, std::ptrdiff_t stride, int n, int rows);
-void oneWayFacesSides(const OneWayFaces &row, std::ptrdiff_t stride, int rows);
+void facesRowAcross(const OneWayFaces &row, std::ptrdiff_t stride, int width);
 
 // The fourth-order Laplacian at one cell, for a grid spacing of one.
 inline float fourthOrderLaplacian(const float *u, std::ptrdiff_t stride)

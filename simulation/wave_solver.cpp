@@ -97,14 +97,15 @@ public:
     Worker(const Worker &) = delete;
     Worker &operator=(const Worker &) = delete;
 
-    void step(int first, int split, int last)
+    void step(const Fields &fields, int first, int split, int last)
     {
+        fields_ = fields;
         split_ = split;
         last_ = last;
         start_.arrive_and_wait();
-        solver_.advanceRows(first, split);
+        solver_.advanceRows(fields, first, split);
         middle_.arrive_and_wait();
-        solver_.finishRows(first, split);
+        solver_.finishRows(fields, first, split);
         done_.arrive_and_wait();
     }
 
@@ -115,14 +116,15 @@ private:
             start_.arrive_and_wait();
             if (stopping_)
                 return;
-            solver_.advanceRows(split_, last_);
+            solver_.advanceRows(fields_, split_, last_);
             middle_.arrive_and_wait();
-            solver_.finishRows(split_, last_);
+            solver_.finishRows(fields_, split_, last_);
             done_.arrive_and_wait();
         }
     }
 
     WaveSolver &solver_;
+    Fields fields_;
     int split_ = 0;
     int last_ = 0;
     std::atomic<bool> stopping_{false};
@@ -177,6 +179,8 @@ void WaveSolver::copyStateFrom(const WaveSolver &other)
     faceGainX_ = other.faceGainX_;
     faceKeepY_ = other.faceKeepY_;
     faceGainY_ = other.faceGainY_;
+    runs_ = other.runs_;
+    rowRuns_ = other.rowRuns_;
     corrections_ = other.corrections_;
     driven_ = other.driven_;
     squares_ = other.squares_;
@@ -243,6 +247,7 @@ QString WaveSolver::apply(const WaterSetUp &setUp)
         openDown_[i] = k12_[i] > 0.0f && k12_[i + std::size_t(nx_)] > 0.0f ? 1.0f : 0.0f;
     }
     buildLayer(courantNumber(setUp), setUp.absorbing);
+    buildRuns();
     buildCorrections(walls);
     buildSources(setUp);
     return {};
@@ -298,6 +303,24 @@ void WaveSolver::buildLayer(double courant, bool absorbing)
     if (!absorbing) {
         std::fill(psiX_.begin(), psiX_.end(), 0.0f);
         std::fill(psiY_.begin(), psiY_.end(), 0.0f);
+    }
+}
+
+void WaveSolver::buildRuns()
+{
+    runs_.clear();
+    rowRuns_.assign(1, 0);
+    for (int y = 0; y < height_; ++y) {
+        const float *k12 = k12_.data() + cell(0, y);
+        for (int x = 0; x < width_;) {
+            int to = x + 1;
+            while (to < width_ && k12[to] == k12[x])
+                ++to;
+            if (k12[x] > 0.0f)
+                runs_.push_back({x, to, k12[x]});
+            x = to;
+        }
+        rowRuns_.push_back(int(runs_.size()));
     }
 }
 
@@ -406,11 +429,12 @@ void WaveSolver::step()
 {
     const int first = margin;
     const int last = ny_ - margin;
+    const Fields fields{now_, then_, time_};
     if (worker_) {
-        worker_->step(first, (first + last) / 2, last);
+        worker_->step(fields, first, (first + last) / 2, last);
     } else {
-        advanceRows(first, last);
-        finishRows(first, last);
+        advanceRows(fields, first, last);
+        finishRows(fields, first, last);
     }
     std::swap(now_, then_);
     ++steps_;
@@ -419,14 +443,51 @@ void WaveSolver::step()
         ++averaged_;
 }
 
+void WaveSolver::stepTwice()
+{
+    // The second step follows the first a few rows behind, while the rows both touch are
+    // still in the cache, so that the fields come from memory once for two steps. A row of
+    // the second step reads the first's water two rows either side and its faces there, and
+    // overwrites the water of two steps ago, which the first no longer reads by then; a
+    // row's faces wait for the row below.
+    const int first = margin;
+    const int last = ny_ - margin;
+    const Fields one{now_, then_, time_};
+    const Fields two{then_, now_, time_ + 1.0 / stepsPerTick_};
+    int advanced = first, finished = first, advancedTwo = first, finishedTwo = first;
+    while (finishedTwo < last) {
+        const int to = std::min(advanced + pairRows, last);
+        const bool end = to == last;
+        const int faced = end ? last : to - 1;
+        const int behind = end ? last : to - 2;
+        const int facedTwo = end ? last : behind - 1;
+        advanceRows(one, advanced, to);
+        finishRows(one, finished, faced);
+        advanceRows(two, advancedTwo, behind);
+        finishRows(two, finishedTwo, facedTwo);
+        advanced = to;
+        finished = faced;
+        advancedTwo = behind;
+        finishedTwo = facedTwo;
+    }
+    steps_ += 2;
+    time_ += 2.0 / stepsPerTick_;
+    if (averaging_)
+        averaged_ += 2;
+}
+
 void WaveSolver::tick()
 {
-    for (int s = 0; s < stepsPerTick_; ++s)
+    int left = stepsPerTick_;
+    // Two threads share out each step's rows instead.
+    for (; !worker_ && left >= 2; left -= 2)
+        stepTwice();
+    for (; left > 0; --left)
         step();
 }
 
-template <typename Run, typename Inner>
-void WaveSolver::layerBlocks(int y0, int y1, Run run, Inner inner) const
+template <typename Run, typename Across>
+void WaveSolver::layerBlocks(int y0, int y1, Run run, Across across) const
 {
     const int over = std::min(y1, inset);
     const int under = std::max(y0, inset + height_);
@@ -437,69 +498,66 @@ void WaveSolver::layerBlocks(int y0, int y1, Run run, Inner inner) const
         run(inset, inset + width_, from, to, Damping::rows);
         run(inset + width_, nx_ - margin, from, to, Damping::both);
     }
-    // Beside the grid a row at a time, its visible cells between, while the row is at hand.
-    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y) {
-        run(margin, inset, y, y + 1, Damping::columns);
-        inner(y);
-        run(inset + width_, nx_ - margin, y, y + 1, Damping::columns);
-    }
+    for (int y = std::max(y0, inset); y < std::min(y1, inset + height_); ++y)
+        across(y);
 }
 
-void WaveSolver::layerBlock(int x0, int x1, int y0, int y1, Damping damping)
+void WaveSolver::layerBlock(const Fields &f, int x0, int x1, int y0, int y1, Damping damping)
 {
     const std::size_t i = std::size_t(y0) * std::size_t(nx_) + std::size_t(x0);
     if (damping == Damping::both) {
         for (int y = y0; y < y1; ++y) {
             const std::size_t r = i + std::size_t(y - y0) * std::size_t(nx_);
             const LayerRow row{
-                now_ + r,         then_ + r,           k12_.data() + r,        psiX_.data() + r,
+                f.now + r,        f.then + r,          k12_.data() + r,        psiX_.data() + r,
                 psiY_.data() + r, sigmaX_.data() + x0, sigmaY_[std::size_t(y)]};
             layerSegment(row, nx_, x1 - x0);
         }
         return;
     }
-    const bool columns = damping == Damping::columns;
-    const OneWayRow row{now_ + i,
-                        then_ + i,
-                        k12_.data() + i,
-                        psiX_.data() + i,
-                        psiY_.data() + i,
-                        (columns ? columnGain_.data() + x0 : rowGain_.data() + y0),
-                        (columns ? columnKeep_.data() + x0 : rowKeep_.data() + y0)};
-    if (columns)
-        oneWayLayerSides(row, nx_, y1 - y0);
-    else
-        oneWayLayerRows(row, nx_, x1 - x0, y1 - y0);
+    const OneWayRow row{f.now + i,           f.then + i,       k12_.data() + i,
+                        psiX_.data() + i,    psiY_.data() + i, rowGain_.data() + y0,
+                        rowKeep_.data() + y0};
+    oneWayLayerRows(row, nx_, x1 - x0, y1 - y0);
 }
 
-void WaveSolver::advanceRows(int y0, int y1)
+void WaveSolver::advanceRows(const Fields &f, int y0, int y1)
 {
     layerBlocks(
         y0, y1,
-        [this](int x0, int x1, int ya, int yb, Damping d) { layerBlock(x0, x1, ya, yb, d); },
-        [this](int y) {
-            const std::size_t row = std::size_t(y) * std::size_t(nx_) + inset;
-            leapfrogSegment(now_ + row, then_ + row, k12_.data() + row, nx_, width_);
+        [this, &f](int x0, int x1, int ya, int yb, Damping d) { layerBlock(f, x0, x1, ya, yb, d); },
+        [this, &f](int y) {
+            const std::size_t i = std::size_t(y) * std::size_t(nx_) + margin;
+            const OneWayRow row{f.now + i,
+                                f.then + i,
+                                k12_.data() + i,
+                                psiX_.data() + i,
+                                psiY_.data() + i,
+                                columnGain_.data() + margin,
+                                columnKeep_.data() + margin};
+            const OpenRun *runs = runs_.data() + rowRuns_[std::size_t(y - inset)];
+            layerRowAcross(row, nx_, width_, runs,
+                           rowRuns_[std::size_t(y - inset) + 1] - rowRuns_[std::size_t(y - inset)]);
         });
     const std::size_t begin = std::size_t(y0) * std::size_t(nx_);
     const std::size_t end = std::size_t(y1) * std::size_t(nx_);
     auto first = std::lower_bound(corrections_.begin(), corrections_.end(), begin,
                                   [](const Correction &c, std::size_t i) { return c.cell < i; });
     for (auto c = first; c != corrections_.end() && c->cell < end; ++c)
-        then_[c->cell] += c->weight * now_[c->from];
-    driveRows(y0, y1);
+        f.then[c->cell] += c->weight * f.now[c->from];
+    driveRows(f, y0, y1);
 }
 
-void WaveSolver::driveRows(int y0, int y1)
+void WaveSolver::driveRows(const Fields &f, int y0, int y1)
 {
     for (const Driven &d : driven_) {
         if (d.y < y0 || d.y >= y1)
             continue;
         const std::size_t row = std::size_t(d.y) * std::size_t(nx_);
         if (!d.line) {
-            const double g = drive(envelope(time_ - d.start, d.period, d.cycles),
-                                   d.omega * time_ + d.beta, d.omega);
-            then_[row + std::size_t(d.x)] += float(d.force * g);
+            const double g = drive(envelope(f.time - d.start, d.period, d.cycles),
+                                   d.omega * f.time + d.beta, d.omega);
+            f.then[row + std::size_t(d.x)] += float(d.force * g);
             continue;
         }
         for (int gx = margin; gx < nx_ - margin; ++gx) {
@@ -507,23 +565,23 @@ void WaveSolver::driveRows(int y0, int y1)
             if (k12_[i] == 0.0f)
                 continue;
             const double x = gx - inset;
-            const double g = drive(envelope(time_ - d.start - d.delay * x, d.period, d.cycles),
-                                   d.omega * time_ + d.beta - d.kx * x, d.omega);
+            const double g = drive(envelope(f.time - d.start - d.delay * x, d.period, d.cycles),
+                                   d.omega * f.time + d.beta - d.kx * x, d.omega);
             const double divisor =
                 1.0 + 0.5 * (sigmaX_[std::size_t(gx)] + sigmaY_[std::size_t(d.y)]);
-            then_[i] += float(d.force * g / divisor);
+            f.then[i] += float(d.force * g / divisor);
         }
     }
 }
 
-void WaveSolver::faceBlock(int x0, int x1, int y0, int y1, Damping damping)
+void WaveSolver::faceBlock(const Fields &f, int x0, int x1, int y0, int y1, Damping damping)
 {
     const std::size_t i = std::size_t(y0) * std::size_t(nx_) + std::size_t(x0);
     if (damping == Damping::both) {
         for (int y = y0; y < y1; ++y) {
             const std::size_t r = i + std::size_t(y - y0) * std::size_t(nx_);
             const auto at = std::size_t(y);
-            const FaceRow row{then_ + r,
+            const FaceRow row{f.then + r,
                               openRight_.data() + r,
                               openDown_.data() + r,
                               psiX_.data() + r,
@@ -540,34 +598,33 @@ void WaveSolver::faceBlock(int x0, int x1, int y0, int y1, Damping damping)
         }
         return;
     }
-    // Beside the grid the lower faces keep what they hold; over and under it the right ones.
-    if (damping == Damping::columns) {
-        const OneWayFaces row{then_ + i,
-                              openRight_.data() + i,
-                              openDown_.data() + i,
-                              psiX_.data() + i,
-                              psiY_.data() + i,
-                              faceKeepX_.data() + x0,
-                              columnFaceGain_.data() + x0,
-                              ones_.data(),
-                              sigmaX_.data() + x0};
-        oneWayFacesSides(row, nx_, y1 - y0);
-        return;
-    }
-    const OneWayFaces row{then_ + i,           openRight_.data() + i,  openDown_.data() + i,
+    // Over and under the grid the right faces keep what they hold; beside it the lower ones.
+    const OneWayFaces row{f.then + i,          openRight_.data() + i,  openDown_.data() + i,
                           psiX_.data() + i,    psiY_.data() + i,       ones_.data(),
                           sigmaY_.data() + y0, faceKeepY_.data() + y0, rowFaceGain_.data() + y0};
     oneWayFacesRows(row, nx_, x1 - x0, y1 - y0);
 }
 
-void WaveSolver::finishRows(int y0, int y1)
+void WaveSolver::finishRows(const Fields &f, int y0, int y1)
 {
     layerBlocks(
-        y0, y1, [this](int x0, int x1, int ya, int yb, Damping d) { faceBlock(x0, x1, ya, yb, d); },
-        [this](int y) {
+        y0, y1,
+        [this, &f](int x0, int x1, int ya, int yb, Damping d) { faceBlock(f, x0, x1, ya, yb, d); },
+        [this, &f](int y) {
+            const std::size_t i = std::size_t(y) * std::size_t(nx_) + margin;
+            const OneWayFaces row{f.then + i,
+                                  openRight_.data() + i,
+                                  openDown_.data() + i,
+                                  psiX_.data() + i,
+                                  psiY_.data() + i,
+                                  faceKeepX_.data() + margin,
+                                  columnFaceGain_.data() + margin,
+                                  ones_.data() + margin,
+                                  sigmaX_.data() + margin};
+            facesRowAcross(row, nx_, width_);
             if (!averaging_)
                 return;
-            const float *next = then_ + std::size_t(y) * std::size_t(nx_) + inset;
+            const float *next = f.then + std::size_t(y) * std::size_t(nx_) + inset;
             float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
             for (int x = 0; x < width_; ++x)
                 sums[x] += next[x] * next[x];

@@ -28,11 +28,14 @@ struct FieldView {
 // in time, fourth-order differences in space, a speed per cell, hard walls that reflect
 // without a change of sign (the slope across a wall face is zero) and a perfectly matched
 // layer of layerCells cells round the visible grid that swallows what leaves it. Every
-// field is one contiguous array of floats. With two threads the rows are shared out by
-// halves at each step.
+// field is one contiguous array of floats. One thread steps a tick two steps at a time, the
+// second a few rows behind the first; with two threads the rows are shared out by halves at
+// each step.
 class WaveSolver {
 public:
     static constexpr int layerCells = sideCells;
+    // How many rows the first of two fused steps goes ahead at a time.
+    static constexpr int pairRows = 16;
 
     explicit WaveSolver(int threads = 1);
     ~WaveSolver();
@@ -75,26 +78,38 @@ public:
     double energy() const;
 
 private:
+    // The water a step starts from, the water before it, which the step overwrites, and
+    // the time at its start.
+    struct Fields {
+        const float *now = nullptr;
+        float *then = nullptr;
+        double time = 0.0;
+    };
     struct Driven;
     struct Correction;
     class Worker;
 
     // Which directions the layer damps along a stretch of a row.
-    enum class Damping { both, rows, columns };
+    enum class Damping { both, rows };
 
     std::size_t cell(int x, int y) const; // visible coordinates
-    void advanceRows(int y0, int y1);
-    void finishRows(int y0, int y1);
-    // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer in rows y0 to y1, and
-    // inner(y) for each row of the visible grid among them.
-    template <typename Run, typename Inner>
-    void layerBlocks(int y0, int y1, Run run, Inner inner) const;
-    void layerBlock(int x0, int x1, int y0, int y1, Damping damping);
-    void faceBlock(int x0, int x1, int y0, int y1, Damping damping);
-    void driveRows(int y0, int y1);
+    // Rows y0 to y1 of a step: the water, then the layer's faces, which need the row below
+    // stepped first.
+    void advanceRows(const Fields &f, int y0, int y1);
+    void finishRows(const Fields &f, int y0, int y1);
+    void stepTwice();
+    // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer over and under the
+    // visible grid in rows y0 to y1, and across(y) for each row of the visible grid among
+    // them, with the layer beside it.
+    template <typename Run, typename Across>
+    void layerBlocks(int y0, int y1, Run run, Across across) const;
+    void layerBlock(const Fields &f, int x0, int x1, int y0, int y1, Damping damping);
+    void faceBlock(const Fields &f, int x0, int x1, int y0, int y1, Damping damping);
+    void driveRows(const Fields &f, int y0, int y1);
     void allocate(int width, int height);
     void buildCorrections(const std::vector<std::uint8_t> &walls); // the set-up's grid
     void buildLayer(double courant, bool absorbing);
+    void buildRuns();
     void buildSources(const WaterSetUp &setUp);
 
     int width_ = 0, height_ = 0;
@@ -116,6 +131,10 @@ private:
     // Each column's and row's coefficients where only it damps, and ones for the rest.
     std::vector<float> columnGain_, columnKeep_, rowGain_, rowKeep_;
     std::vector<float> columnFaceGain_, rowFaceGain_, ones_;
+    // Each visible row's stretches of open water of one speed, the rows' in turn from
+    // rowRuns_[y] on.
+    std::vector<OpenRun> runs_;
+    std::vector<int> rowRuns_;
     std::vector<Correction> corrections_;
     std::vector<Driven> driven_;
     std::vector<float> squares_; // sums of u^2 over the visible grid

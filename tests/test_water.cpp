@@ -110,6 +110,8 @@ private slots:
     void boundaryRefractsBySpeeds();
     void pulseLeavesThroughTheEdges_data();
     void pulseLeavesThroughTheEdges();
+    void everyWayOfSteppingGivesTheSameWater_data();
+    void everyWayOfSteppingGivesTheSameWater();
     void energyHoldsInAClosedTank_data();
     void energyHoldsInAClosedTank();
     void unstableSetUpsAreRefused_data();
@@ -361,6 +363,63 @@ void WaterTest::pulseLeavesThroughTheEdges()
     }
     qInfo("echo %.3f %% of the wave arriving at the edge", 100.0 * echo / arriving);
     QVERIFY(echo < 0.02 * arriving);
+}
+
+void WaterTest::everyWayOfSteppingGivesTheSameWater_data()
+{
+    QTest::addColumn<int>("stepsPerTick");
+    QTest::addColumn<int>("height");
+    QTest::newRow("two steps a tick") << 2 << 90;
+    QTest::newRow("three steps a tick") << 3 << 90;
+    QTest::newRow("five rows") << 2 << 5;
+}
+
+// One thread steps a tick's steps two at a time, the second behind the first; two threads
+// share out each step's rows; step() goes one step at a time. The water and its average must
+// come out the same to the bit, walls, speeds, sources and the layer's faces all in play.
+void WaterTest::everyWayOfSteppingGivesTheSameWater()
+{
+    QFETCH(int, stepsPerTick);
+    QFETCH(int, height);
+    WaterSetUp setUp(120, height, 1.0f);
+    setUp.stepsPerTick = stepsPerTick;
+    setUp.fillSpeed(QRect(0, height / 2, 120, height), 0.6f);
+    setUp.addWall(QRect(0, height / 3, 50, 2));
+    setUp.addWall(QRect(58, height / 3, 62, 2));
+    setUp.addWall(QRect(100, 0, 1, height));
+    PointSource point;
+    point.x = 30;
+    point.y = height - 2;
+    point.wavelength = 9;
+    setUp.points.push_back(point);
+    LineSource line;
+    line.row = 0;
+    line.wavelength = 14;
+    line.angle = 0.3;
+    setUp.lines.push_back(line);
+    WaveSolver paired(1), shared(2), single(1);
+    for (WaveSolver *water : {&paired, &shared, &single}) {
+        QCOMPARE(water->apply(setUp), QString());
+        water->setAveraging(true);
+    }
+    for (int t = 0; t < 150; ++t) {
+        paired.tick();
+        shared.tick();
+        for (int s = 0; s < stepsPerTick; ++s)
+            single.step();
+    }
+    QCOMPARE(paired.steps(), single.steps());
+    auto cells = [height](const WaveSolver &water) {
+        std::vector<double> values;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < 120; ++x)
+                values.insert(values.end(),
+                              {water.displacement().at(x, y), water.intensityAt(x, y)});
+        return values;
+    };
+    QVERIFY(cells(shared) == cells(paired));
+    QVERIFY(cells(single) == cells(paired));
+    QVERIFY(paired.intensityAt(point.x, point.y) > 0.0);
 }
 
 void WaterTest::energyHoldsInAClosedTank_data()
