@@ -84,7 +84,7 @@ struct WaveSolver::Correction {
     float tap = 0.0f;    // in the Laplacian itself
 };
 
-// The second thread: it steps the lower half of the rows while the caller steps the upper.
+// The second thread: it takes the second of two steps, behind the caller on the first.
 class WaveSolver::Worker {
 public:
     explicit Worker(WaveSolver &solver) : solver_(solver), thread_([this] { run(); }) {}
@@ -97,15 +97,19 @@ public:
     Worker(const Worker &) = delete;
     Worker &operator=(const Worker &) = delete;
 
-    void step(const Fields &fields, int first, int split, int last)
+    // Two steps, the first here and the second on the second thread, as far behind as the
+    // first's progress lets it.
+    void stepTwice(const Fields &one, const Fields &two, int first, int last)
     {
-        fields_ = fields;
-        split_ = split;
+        fields_ = two;
+        first_ = first;
         last_ = last;
+        reached_.store(first, std::memory_order_relaxed);
         start_.arrive_and_wait();
-        solver_.advanceRows(fields, first, split);
-        middle_.arrive_and_wait();
-        solver_.finishRows(fields, first, split);
+        solver_.firstOfTwo(one, first, last, [this](int to) {
+            reached_.store(to, std::memory_order_release);
+            reached_.notify_one();
+        });
         done_.arrive_and_wait();
     }
 
@@ -116,20 +120,23 @@ private:
             start_.arrive_and_wait();
             if (stopping_)
                 return;
-            solver_.advanceRows(fields_, split_, last_);
-            middle_.arrive_and_wait();
-            solver_.finishRows(fields_, split_, last_);
+            Behind behind{first_, first_};
+            for (int seen = first_; behind.finished < last_;) {
+                reached_.wait(seen, std::memory_order_acquire);
+                seen = reached_.load(std::memory_order_acquire);
+                solver_.secondOfTwo(fields_, seen, last_, behind);
+            }
             done_.arrive_and_wait();
         }
     }
 
     WaveSolver &solver_;
     Fields fields_;
-    int split_ = 0;
+    int first_ = 0;
     int last_ = 0;
+    std::atomic<int> reached_{0};
     std::atomic<bool> stopping_{false};
     std::barrier<> start_{2};
-    std::barrier<> middle_{2};
     std::barrier<> done_{2};
     std::thread thread_;
 };
@@ -430,12 +437,8 @@ void WaveSolver::step()
     const int first = margin;
     const int last = ny_ - margin;
     const Fields fields{now_, then_, time_};
-    if (worker_) {
-        worker_->step(fields, first, (first + last) / 2, last);
-    } else {
-        advanceRows(fields, first, last);
-        finishRows(fields, first, last);
-    }
+    advanceRows(fields, first, last);
+    finishRows(fields, first, last);
     std::swap(now_, then_);
     ++steps_;
     time_ += 1.0 / stepsPerTick_;
@@ -445,30 +448,20 @@ void WaveSolver::step()
 
 void WaveSolver::stepTwice()
 {
-    // The second step follows the first a few rows behind, while the rows both touch are
-    // still in the cache, so that the fields come from memory once for two steps. A row of
-    // the second step reads the first's water two rows either side and its faces there, and
-    // overwrites the water of two steps ago, which the first no longer reads by then; a
-    // row's faces wait for the row below.
+    // The second step follows the first a few rows behind: on one thread while the rows both
+    // touch are still in the cache, so that the fields come from memory once for two steps;
+    // on two at the same time. A row of the second step reads the first's water two rows
+    // either side and its faces there, and overwrites the water of two steps ago, which the
+    // first no longer reads by then; a row's faces wait for the row below.
     const int first = margin;
     const int last = ny_ - margin;
     const Fields one{now_, then_, time_};
     const Fields two{then_, now_, time_ + 1.0 / stepsPerTick_};
-    int advanced = first, finished = first, advancedTwo = first, finishedTwo = first;
-    while (finishedTwo < last) {
-        const int to = std::min(advanced + pairRows, last);
-        const bool end = to == last;
-        const int faced = end ? last : to - 1;
-        const int behind = end ? last : to - 2;
-        const int facedTwo = end ? last : behind - 1;
-        advanceRows(one, advanced, to);
-        finishRows(one, finished, faced);
-        advanceRows(two, advancedTwo, behind);
-        finishRows(two, finishedTwo, facedTwo);
-        advanced = to;
-        finished = faced;
-        advancedTwo = behind;
-        finishedTwo = facedTwo;
+    if (worker_) {
+        worker_->stepTwice(one, two, first, last);
+    } else {
+        Behind behind{first, first};
+        firstOfTwo(one, first, last, [&](int to) { secondOfTwo(two, to, last, behind); });
     }
     steps_ += 2;
     time_ += 2.0 / stepsPerTick_;
@@ -476,11 +469,33 @@ void WaveSolver::stepTwice()
         averaged_ += 2;
 }
 
+template <typename Reached>
+void WaveSolver::firstOfTwo(const Fields &one, int first, int last, Reached reached)
+{
+    for (int advanced = first, finished = first; advanced < last;) {
+        const int to = std::min(advanced + pairRows, last);
+        const int faced = to == last ? last : to - 1;
+        advanceRows(one, advanced, to);
+        finishRows(one, finished, faced);
+        advanced = to;
+        finished = faced;
+        reached(to);
+    }
+}
+
+void WaveSolver::secondOfTwo(const Fields &two, int reached, int last, Behind &behind)
+{
+    const int advanced = reached == last ? last : reached - 2;
+    const int faced = reached == last ? last : advanced - 1;
+    advanceRows(two, behind.advanced, advanced);
+    finishRows(two, behind.finished, faced);
+    behind = {advanced, faced};
+}
+
 void WaveSolver::tick()
 {
     int left = stepsPerTick_;
-    // Two threads share out each step's rows instead.
-    for (; !worker_ && left >= 2; left -= 2)
+    for (; left >= 2; left -= 2)
         stepTwice();
     for (; left > 0; --left)
         step();

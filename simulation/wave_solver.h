@@ -28,9 +28,8 @@ struct FieldView {
 // in time, fourth-order differences in space, a speed per cell, hard walls that reflect
 // without a change of sign (the slope across a wall face is zero) and a perfectly matched
 // layer of layerCells cells round the visible grid that swallows what leaves it. Every
-// field is one contiguous array of floats. One thread steps a tick two steps at a time, the
-// second a few rows behind the first; with two threads the rows are shared out by halves at
-// each step.
+// field is one contiguous array of floats. A tick goes two steps at a time, the second a few
+// rows behind the first, on one thread or with each step on its own.
 class WaveSolver {
 public:
     static constexpr int layerCells = sideCells;
@@ -98,6 +97,16 @@ private:
     void advanceRows(const Fields &f, int y0, int y1);
     void finishRows(const Fields &f, int y0, int y1);
     void stepTwice();
+    // The first of two steps, in blocks of pairRows rows, calling reached(to) after each
+    // with the rows it has stepped; the second, as far as the first's rows up to reached
+    // allow, from the rows it has done so far.
+    struct Behind {
+        int advanced;
+        int finished;
+    };
+    template <typename Reached>
+    void firstOfTwo(const Fields &one, int first, int last, Reached reached);
+    void secondOfTwo(const Fields &two, int reached, int last, Behind &behind);
     // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer over and under the
     // visible grid in rows y0 to y1, and across(y) for each row of the visible grid among
     // them, with the layer beside it.
