@@ -550,9 +550,8 @@ void WaveSolver::advanceRows(const Fields &f, int y0, int y1)
                                 psiY_.data() + i,
                                 columnGain_.data() + margin,
                                 columnKeep_.data() + margin};
-            const OpenRun *runs = runs_.data() + rowRuns_[std::size_t(y - inset)];
-            layerRowAcross(row, nx_, width_, runs,
-                           rowRuns_[std::size_t(y - inset) + 1] - rowRuns_[std::size_t(y - inset)]);
+            const auto runs = rowRuns_.begin() + (y - inset);
+            layerRowAcross(row, nx_, width_, runs_.data() + runs[0], runs[1] - runs[0]);
         });
     const std::size_t begin = std::size_t(y0) * std::size_t(nx_);
     const std::size_t end = std::size_t(y1) * std::size_t(nx_);
