@@ -13,6 +13,13 @@ namespace wave {
 
 BandParams InterferencePanel::bandParams() const
 {
+    BandParams params = formulaBandParams();
+    addWater(params);
+    return params;
+}
+
+BandParams InterferencePanel::formulaBandParams() const
+{
     BandParams params;
     params.n = sourceCount();
     params.sources =
@@ -25,6 +32,11 @@ BandParams InterferencePanel::bandParams() const
     params.highDetail = Hdetailcb->isChecked();
     params.blackAndWhite = BandW->isChecked();
     params.colours = state_.colours;
+    return params;
+}
+
+void InterferencePanel::addWater(BandParams &params) const
+{
     if (state_.simulated->on()) {
         SimulatedWater::Row water = state_.simulated->row(bandLineTop(params.bandTop) - viewOffset);
         for (double &u : water.displacement)
@@ -33,7 +45,6 @@ BandParams InterferencePanel::bandParams() const
         params.waterIntensity = std::move(water.intensity);
         params.simulated = simulatedrb->isChecked();
     }
-    return params;
 }
 
 bool InterferencePanel::bandShown() const
@@ -44,7 +55,8 @@ bool InterferencePanel::bandShown() const
 void InterferencePanel::screenbtClick()
 {
     state_.bandpeak = 0.0;
-    const BandParams params = bandParams();
+    // The map is the formula's alone: it is drawn while the water's tick may still run.
+    BandParams params = formulaBandParams();
     // The map goes into the hidden buffer and is shown only complete; the buffers take
     // turns with the parity of the first source's offset.
     const bool first = mapIntoFirst(C1space->tag);
@@ -56,6 +68,7 @@ void InterferencePanel::screenbtClick()
         target->show();
         other->hide();
     }
+    addWater(params);
     drawBand(view_.canvas(), params, state_.bandsum, state_.bandpeak);
     view_.water->update();
 }

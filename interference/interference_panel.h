@@ -81,6 +81,8 @@ public:
     int sourceCount() const;
     FieldParams fieldParams() const;
     BandParams bandParams() const;
+    BandParams formulaBandParams() const;
+    void addWater(BandParams &params) const; // the simulated water on the band line
     NodePathParams nodePathParams() const;
     // The instantaneous or the average strip is on.
     bool bandShown() const;

@@ -28,10 +28,11 @@ std::array<QRgb, shades> blend(QRgb crest, QRgb trough)
 }
 
 // The shade of each of n cells of a row, in two passes the compiler turns into vector
-// instructions: the level of each cell, then its colour wherever it may be painted.
+// instructions: the level of each cell, then its colour. Laying it under a picture is a
+// pass of its own.
 __attribute__((target_clones("arch=x86-64-v3", "default"))) void
 shadeRow(const float *__restrict u, std::uint8_t *__restrict levels, QRgb *__restrict out,
-         const QRgb *__restrict table, int n, float gain, std::optional<QRgb> ground)
+         const QRgb *__restrict table, int n, float gain)
 {
     const float half = 0.5f * (shades - 1);
     for (int x = 0; x < n; ++x) {
@@ -39,22 +40,20 @@ shadeRow(const float *__restrict u, std::uint8_t *__restrict levels, QRgb *__res
         const float level = std::min(std::max(0.0f, u[x] * gain + half + 0.5f), float(shades - 1));
         levels[x] = std::uint8_t(int(level));
     }
-    if (!ground) {
-        for (int x = 0; x < n; ++x)
-            out[x] = table[levels[x]];
-        return;
-    }
-    const QRgb g = *ground;
-    for (int x = 0; x < n; ++x) {
-        const QRgb was = out[x];
-        out[x] = was == g ? table[levels[x]] : was;
-    }
+    for (int x = 0; x < n; ++x)
+        out[x] = table[levels[x]];
+}
+
+__attribute__((target_clones("arch=x86-64-v3", "default"))) void
+layRow(const QRgb *__restrict water, QRgb *__restrict out, int n, QRgb ground)
+{
+    for (int x = 0; x < n; ++x)
+        out[x] = out[x] == ground ? water[x] : out[x];
 }
 
 } // namespace
 
-void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, float scale,
-               std::optional<QRgb> ground)
+void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, float scale)
 {
     if (image.size() != QSize(field.width, field.height) || image.format() != QImage::Format_RGB32)
         image = QImage(field.width, field.height, QImage::Format_RGB32);
@@ -63,8 +62,24 @@ void drawWater(QImage &image, const FieldView &field, QRgb crest, QRgb trough, f
     std::vector<std::uint8_t> levels(std::size_t(std::max(field.width, 0)));
     for (int y = 0; y < field.height; ++y)
         shadeRow(field.data + y * field.stride, levels.data(),
-                 reinterpret_cast<QRgb *>(image.scanLine(y)), table.data(), field.width, gain,
-                 ground);
+                 reinterpret_cast<QRgb *>(image.scanLine(y)), table.data(), field.width, gain);
+}
+
+void layWater(QImage &picture, const QImage &water, std::optional<QRgb> ground)
+{
+    if (picture.size() != water.size() || picture.format() != QImage::Format_RGB32 ||
+        water.format() != QImage::Format_RGB32) {
+        picture = water.convertToFormat(QImage::Format_RGB32).copy();
+        return;
+    }
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(water.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        if (ground)
+            layRow(from, to, picture.width(), *ground);
+        else
+            std::copy(from, from + picture.width(), to);
+    }
 }
 
 } // namespace wave

@@ -4,11 +4,9 @@
 #include "simulation/leapfrog_kernel.h"
 
 #include <algorithm>
-#include <atomic>
-#include <barrier>
+#include <array>
 #include <cmath>
 #include <numbers>
-#include <thread>
 #include <utility>
 
 namespace wave {
@@ -84,67 +82,8 @@ struct WaveSolver::Correction {
     float tap = 0.0f;    // in the Laplacian itself
 };
 
-// The second thread: it takes the second of two steps, behind the caller on the first.
-class WaveSolver::Worker {
-public:
-    explicit Worker(WaveSolver &solver) : solver_(solver), thread_([this] { run(); }) {}
-    ~Worker()
-    {
-        stopping_ = true;
-        start_.arrive_and_wait();
-        thread_.join();
-    }
-    Worker(const Worker &) = delete;
-    Worker &operator=(const Worker &) = delete;
-
-    // Two steps, the first here and the second on the second thread, as far behind as the
-    // first's progress lets it.
-    void stepTwice(const Fields &one, const Fields &two, int first, int last)
-    {
-        fields_ = two;
-        first_ = first;
-        last_ = last;
-        reached_.store(first, std::memory_order_relaxed);
-        start_.arrive_and_wait();
-        solver_.firstOfTwo(one, first, last, [this](int to) {
-            reached_.store(to, std::memory_order_release);
-            reached_.notify_one();
-        });
-        done_.arrive_and_wait();
-    }
-
-private:
-    void run()
-    {
-        for (;;) {
-            start_.arrive_and_wait();
-            if (stopping_)
-                return;
-            Behind behind{first_, first_};
-            for (int seen = first_; behind.finished < last_;) {
-                reached_.wait(seen, std::memory_order_acquire);
-                seen = reached_.load(std::memory_order_acquire);
-                solver_.secondOfTwo(fields_, seen, last_, behind);
-            }
-            done_.arrive_and_wait();
-        }
-    }
-
-    WaveSolver &solver_;
-    Fields fields_;
-    int first_ = 0;
-    int last_ = 0;
-    std::atomic<int> reached_{0};
-    std::atomic<bool> stopping_{false};
-    std::barrier<> start_{2};
-    std::barrier<> done_{2};
-    std::thread thread_;
-};
-
-WaveSolver::WaveSolver(int threads)
+WaveSolver::WaveSolver()
 {
-    if (threads > 1)
-        worker_ = std::make_unique<Worker>(*this);
     apply(WaterSetUp{});
 }
 
@@ -159,7 +98,8 @@ void WaveSolver::copyStateFrom(const WaveSolver &other)
     stepsPerTick_ = other.stepsPerTick_;
     steps_ = other.steps_;
     time_ = other.time_;
-    averaging_ = other.averaging_;
+    averageFirst_ = other.averageFirst_;
+    averageLast_ = other.averageLast_;
     averaged_ = other.averaged_;
     fieldA_ = other.fieldA_;
     fieldB_ = other.fieldB_;
@@ -207,7 +147,9 @@ void WaveSolver::allocate(int width, int height)
     const std::size_t cells = std::size_t(nx_) * std::size_t(ny_);
     for (auto *field : {&fieldA_, &fieldB_, &k12_, &psiX_, &psiY_})
         field->assign(cells, 0.0f);
-    squares_.assign(std::size_t(width) * std::size_t(height), 0.0f);
+    const int first = averageFirst_, last = averageLast_;
+    averageFirst_ = averageLast_ = 0;
+    averageRows(first, last);
     now_ = fieldA_.data();
     then_ = fieldB_.data();
     reset();
@@ -442,54 +384,39 @@ void WaveSolver::step()
     std::swap(now_, then_);
     ++steps_;
     time_ += 1.0 / stepsPerTick_;
-    if (averaging_)
+    if (averageLast_ > averageFirst_)
         ++averaged_;
 }
 
 void WaveSolver::stepTwice()
 {
-    // The second step follows the first a few rows behind: on one thread while the rows both
-    // touch are still in the cache, so that the fields come from memory once for two steps;
-    // on two at the same time. A row of the second step reads the first's water two rows
-    // either side and its faces there, and overwrites the water of two steps ago, which the
-    // first no longer reads by then; a row's faces wait for the row below.
+    // The second step follows the first a few rows behind, while the rows both touch are
+    // still in the cache, so that the fields come from memory once for two steps. A row of
+    // the second step reads the first's water two rows either side and its faces there, and
+    // overwrites the water of two steps ago, which the first no longer reads by then; a
+    // row's faces wait for the row below.
     const int first = margin;
     const int last = ny_ - margin;
-    const Fields one{now_, then_, time_};
-    const Fields two{then_, now_, time_ + 1.0 / stepsPerTick_};
-    if (worker_) {
-        worker_->stepTwice(one, two, first, last);
-    } else {
-        Behind behind{first, first};
-        firstOfTwo(one, first, last, [&](int to) { secondOfTwo(two, to, last, behind); });
+    const std::array<Fields, 2> steps{Fields{now_, then_, time_},
+                                      Fields{then_, now_, time_ + 1.0 / stepsPerTick_}};
+    std::array<int, 2> advanced{first, first};
+    std::array<int, 2> finished{first, first};
+    while (advanced[0] < last) {
+        const int to = std::min(advanced[0] + pairRows, last);
+        const int behind = to == last ? last : to - 2;
+        const std::array<int, 2> ends{to, behind};
+        const std::array<int, 2> faced{to == last ? last : to - 1, to == last ? last : behind - 1};
+        for (std::size_t k = 0; k < 2; ++k) {
+            advanceRows(steps[k], advanced[k], ends[k]);
+            finishRows(steps[k], finished[k], faced[k]);
+            advanced[k] = ends[k];
+            finished[k] = faced[k];
+        }
     }
     steps_ += 2;
     time_ += 2.0 / stepsPerTick_;
-    if (averaging_)
+    if (averageLast_ > averageFirst_)
         averaged_ += 2;
-}
-
-template <typename Reached>
-void WaveSolver::firstOfTwo(const Fields &one, int first, int last, Reached reached)
-{
-    for (int advanced = first, finished = first; advanced < last;) {
-        const int to = std::min(advanced + pairRows, last);
-        const int faced = to == last ? last : to - 1;
-        advanceRows(one, advanced, to);
-        finishRows(one, finished, faced);
-        advanced = to;
-        finished = faced;
-        reached(to);
-    }
-}
-
-void WaveSolver::secondOfTwo(const Fields &two, int reached, int last, Behind &behind)
-{
-    const int advanced = reached == last ? last : reached - 2;
-    const int faced = reached == last ? last : advanced - 1;
-    advanceRows(two, behind.advanced, advanced);
-    finishRows(two, behind.finished, faced);
-    behind = {advanced, faced};
 }
 
 void WaveSolver::tick()
@@ -636,10 +563,12 @@ void WaveSolver::finishRows(const Fields &f, int y0, int y1)
                                   ones_.data() + margin,
                                   sigmaX_.data() + margin};
             facesRowAcross(row, nx_, width_);
-            if (!averaging_)
+            const int visible = y - inset;
+            if (visible < averageFirst_ || visible >= averageLast_)
                 return;
             const float *next = f.then + std::size_t(y) * std::size_t(nx_) + inset;
-            float *sums = squares_.data() + std::size_t(y - inset) * std::size_t(width_);
+            float *sums =
+                squares_.data() + std::size_t(visible - averageFirst_) * std::size_t(width_);
             for (int x = 0; x < width_; ++x)
                 sums[x] += next[x] * next[x];
         });
@@ -650,9 +579,16 @@ FieldView WaveSolver::displacement() const
     return {now_ + cell(0, 0), width_, height_, nx_};
 }
 
-void WaveSolver::setAveraging(bool on)
+void WaveSolver::averageRows(int first, int last)
 {
-    averaging_ = on;
+    first = std::clamp(first, 0, height_);
+    last = std::clamp(last, first, height_);
+    if (first == averageFirst_ && last == averageLast_)
+        return;
+    averageFirst_ = first;
+    averageLast_ = last;
+    squares_.assign(std::size_t(last - first) * std::size_t(width_), 0.0f);
+    averaged_ = 0;
 }
 
 void WaveSolver::clearAverage()
@@ -663,9 +599,10 @@ void WaveSolver::clearAverage()
 
 double WaveSolver::intensityAt(int x, int y) const
 {
-    if (averaged_ == 0)
+    if (averaged_ == 0 || y < averageFirst_ || y >= averageLast_)
         return 0.0;
-    return squares_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] / double(averaged_);
+    const std::size_t row = std::size_t(y - averageFirst_);
+    return squares_[row * std::size_t(width_) + std::size_t(x)] / double(averaged_);
 }
 
 namespace {

@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace wave {
@@ -29,14 +28,14 @@ struct FieldView {
 // without a change of sign (the slope across a wall face is zero) and a perfectly matched
 // layer of layerCells cells round the visible grid that swallows what leaves it. Every
 // field is one contiguous array of floats. A tick goes two steps at a time, the second a few
-// rows behind the first, on one thread or with each step on its own.
+// rows behind the first.
 class WaveSolver {
 public:
     static constexpr int layerCells = sideCells;
     // How many rows the first of two fused steps goes ahead at a time.
     static constexpr int pairRows = 16;
 
-    explicit WaveSolver(int threads = 1);
+    WaveSolver();
     ~WaveSolver();
     WaveSolver(const WaveSolver &) = delete;
     WaveSolver &operator=(const WaveSolver &) = delete;
@@ -47,8 +46,8 @@ public:
     QString apply(const WaterSetUp &setUp);
     // Still water at time 0, the average cleared.
     void reset();
-    // Takes over the other solver's set-up and water as they are, keeping its own threads: a
-    // copy that runs on beside the original.
+    // Takes over the other solver's set-up and water as they are: a copy that runs on
+    // beside the original.
     void copyStateFrom(const WaveSolver &other);
 
     void step();
@@ -61,9 +60,10 @@ public:
     int height() const { return height_; }
     FieldView displacement() const;
 
-    // The running mean of the squared displacement over the steps since it was cleared,
-    // kept only while averaging is on.
-    void setAveraging(bool on);
+    // The running mean of the squared displacement over the steps since it was cleared, kept
+    // for visible rows first to last - 1 alone (none when last <= first) and 0 elsewhere:
+    // other rows start it afresh.
+    void averageRows(int first, int last);
     void clearAverage();
     double intensityAt(int x, int y) const;
     // Values at samples points evenly spaced from one point to the other, both included,
@@ -86,7 +86,6 @@ private:
     };
     struct Driven;
     struct Correction;
-    class Worker;
 
     // Which directions the layer damps along a stretch of a row.
     enum class Damping { both, rows };
@@ -97,16 +96,6 @@ private:
     void advanceRows(const Fields &f, int y0, int y1);
     void finishRows(const Fields &f, int y0, int y1);
     void stepTwice();
-    // The first of two steps, in blocks of pairRows rows, calling reached(to) after each
-    // with the rows it has stepped; the second, as far as the first's rows up to reached
-    // allow, from the rows it has done so far.
-    struct Behind {
-        int advanced;
-        int finished;
-    };
-    template <typename Reached>
-    void firstOfTwo(const Fields &one, int first, int last, Reached reached);
-    void secondOfTwo(const Fields &two, int reached, int last, Behind &behind);
     // Runs run(x0, x1, y0, y1, damping) over the blocks of the layer over and under the
     // visible grid in rows y0 to y1, and across(y) for each row of the visible grid among
     // them, with the layer beside it.
@@ -126,7 +115,7 @@ private:
     int stepsPerTick_ = 1;
     long steps_ = 0;
     double time_ = 0.0;
-    bool averaging_ = false;
+    int averageFirst_ = 0, averageLast_ = 0;
     long averaged_ = 0;
 
     std::vector<float> fieldA_, fieldB_;
@@ -146,9 +135,7 @@ private:
     std::vector<int> rowRuns_;
     std::vector<Correction> corrections_;
     std::vector<Driven> driven_;
-    std::vector<float> squares_; // sums of u^2 over the visible grid
-
-    std::unique_ptr<Worker> worker_;
+    std::vector<float> squares_; // sums of u^2 over the averaged rows
 };
 
 } // namespace wave

@@ -2,8 +2,11 @@
 // The simulated water in the running program: it lies under each product's construction,
 // moves with the product's own animation, goes on through a change of setting, and is what
 // the exports give.
+#include "interference/field_water.h"
 #include "platform/bitmap_canvas.h"
+#include "simulation/water_image.h"
 #include "started_window.h"
+#include "view/simulated_water.h"
 #include "view/wave_view.h"
 
 #include <QAction>
@@ -39,6 +42,7 @@ private slots:
     void waterRunsUnderEveryConstruction_data();
     void waterRunsUnderEveryConstruction();
     void simulatedBandFollowsTheFormula();
+    void secondThreadShowsTheSameWater();
 };
 
 void SimulatedWaterTest::waterRunsUnderEveryConstruction_data()
@@ -141,6 +145,55 @@ void SimulatedWaterTest::simulatedBandFollowsTheFormula()
     }
     const double correlation = both / std::sqrt(aa * ss);
     QVERIFY2(correlation > 0.8, qPrintable(QString::number(correlation)));
+}
+
+// The water run on a second thread beside the drawing shows, tick by tick, what the water run
+// on the caller's shows, and both its colours now: through a change of setting, of palette
+// and of the construction.
+void SimulatedWaterTest::secondThreadShowsTheSameWater()
+{
+    SimulatedWater beside(2), alone(1);
+    beside.setOn(true);
+    alone.setOn(true);
+    FieldParams field;
+    const std::array<int, 3> bars{10, 6, 10};
+    QImage picture;
+    for (int tick = 0; tick < 60; ++tick) {
+        if (tick == 20)
+            field.S += 40;
+        const Palette colours = tick < 35 ? standardPalette() : darkRoomPalette();
+        const bool construction = tick < 50;
+        const auto drawn = [&] {
+            QImage image(viewWidth, viewHeight, QImage::Format_RGB32);
+            image.fill(colours.ground);
+            BitmapCanvas canvas(image);
+            canvas.pen() = Pen{colours.ink, 1, PenStyle::Solid};
+            canvas.moveTo(0, tick);
+            canvas.lineTo(viewWidth, tick);
+            return image;
+        };
+        std::array<QImage, 2> shown;
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            SimulatedWater &water = k == 0 ? beside : alone;
+            water.setConstructionShown(construction);
+            shown[k] = drawn();
+            water.show([&](double now) { return fieldWater(field, bars, now); }, shown[k], colours);
+        }
+        QImage water, expected = drawn();
+        drawWater(water, alone.solver().displacement(), colours.crest, colours.waterTrough,
+                  waterColourScale);
+        layWater(expected, water, construction ? std::optional(colours.ground) : std::nullopt);
+        QVERIFY2(shown[0] == shown[1] && shown[1] == expected,
+                 qPrintable(QString("tick %1").arg(tick)));
+        picture = shown[0];
+        beside.tick();
+        alone.tick();
+        // The rings move on a pixel a tick, as the product's clock moves them.
+        for (std::size_t k = 0; k < field.T.size(); ++k)
+            field.T[k] = (field.T[k] + 1) % (2 * field.P[k]);
+    }
+    QCOMPARE(beside.time(), alone.time());
+    QVERIFY(countPixels(picture, darkRoomPalette().ground) < viewWidth * viewHeight / 2);
 }
 
 QTEST_MAIN(SimulatedWaterTest)
