@@ -147,6 +147,7 @@ void WaveSolver::allocate(int width, int height)
     const std::size_t cells = std::size_t(nx_) * std::size_t(ny_);
     for (auto *field : {&fieldA_, &fieldB_, &k12_, &psiX_, &psiY_})
         field->assign(cells, 0.0f);
+    // The rows asked to be averaged, as far as the new grid has them, start afresh.
     const int first = averageFirst_, last = averageLast_;
     averageFirst_ = averageLast_ = 0;
     averageRows(first, last);
@@ -403,9 +404,10 @@ void WaveSolver::stepTwice()
     std::array<int, 2> finished{first, first};
     while (advanced[0] < last) {
         const int to = std::min(advanced[0] + pairRows, last);
-        const int behind = to == last ? last : to - 2;
-        const std::array<int, 2> ends{to, behind};
-        const std::array<int, 2> faced{to == last ? last : to - 1, to == last ? last : behind - 1};
+        // At the last block both steps go to the end.
+        const bool end = to == last;
+        const std::array<int, 2> ends{to, end ? last : to - 2};
+        const std::array<int, 2> faced{end ? last : to - 1, end ? last : to - 3};
         for (std::size_t k = 0; k < 2; ++k) {
             advanceRows(steps[k], advanced[k], ends[k]);
             finishRows(steps[k], finished[k], faced[k]);
