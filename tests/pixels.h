@@ -32,12 +32,14 @@ inline QString firstBlockMismatch(const QImage &shown, const QImage &picture, in
 
 // The widget as painted afresh into its window's backing store, the way the screen gets it;
 // grab() paints into a separate image instead.
-inline QImage onScreen(QWidget *widget)
+// With `paintFirst` false, the window keeps what its own updates painted.
+inline QImage onScreen(QWidget *widget, bool paintFirst = true)
 {
     widget->window()->show();
     if (!QTest::qWaitForWindowExposed(widget->window()))
         return {};
-    widget->repaint();
+    if (paintFirst)
+        widget->repaint();
     const QImage window = widget->screen()->grabWindow(widget->window()->winId()).toImage();
     const qreal scale = window.devicePixelRatio();
     const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0)) * scale;

@@ -14,12 +14,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
 #include <cmath>
+#include <functional>
 
 using namespace wave;
 
@@ -89,6 +91,8 @@ private slots:
     void pairsStayApartForEveryEye();
     void zoomShowsWholePixelBlocks_data();
     void zoomShowsWholePixelBlocks();
+    void animationReachesTheScreenAroundTheBar_data();
+    void animationReachesTheScreenAroundTheBar();
     void zoomedClicksMeasureTheSamePixel();
     void pixelBlocksLandWhereThePainterPoints_data();
     void pixelBlocksLandWhereThePainterPoints();
@@ -184,6 +188,47 @@ void DisplayTest::zoomShowsWholePixelBlocks()
     }
     started.window.ZoomReset1->trigger();
     QCOMPARE(view->size(), view->image().size());
+}
+
+void DisplayTest::animationReachesTheScreenAroundTheBar_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("map");
+    QTest::newRow("1, band") << 1 << false;
+    QTest::newRow("2, band and detail map") << 2 << true;
+    QTest::newRow("3, band") << 3 << false;
+}
+
+void DisplayTest::animationReachesTheScreenAroundTheBar()
+{
+    // The picture's repaints leave out the opaque band bar over it, and a zoomed picture is
+    // written block by block into whatever region is left: what the window shows, bar and
+    // all, must be what the frame paints afresh, through ticks, moves of the band and the bar
+    // hiding and showing again.
+    QFETCH(int, zoom);
+    QFETCH(bool, map);
+    Started started(QStringLiteral("Rundique"));
+    started.window.setZoom(zoom);
+    InterferencePanel &panel = started.panel();
+    panel.Showscreen->setChecked(true);
+    panel.Hdetailcb->setChecked(map);
+    WaveView *frame = started.window.Panel1;
+    const std::function<void()> steps[] = {
+        [&] { panel.Timer1Timer(); },
+        [&] { frame->movescreen->setValue(frame->movescreen->value() + 37); },
+        [&] { panel.Timer1Timer(); },
+        [&] { panel.Showscreen->setChecked(false); },
+        [&] { panel.Timer1Timer(); },
+        [&] { panel.Showscreen->setChecked(true); },
+        [&] { panel.Timer1Timer(); },
+    };
+    QVERIFY(!onScreen(frame).isNull());
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        QApplication::processEvents();
+        QCOMPARE(onScreen(frame, false),
+                 frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 void DisplayTest::zoomedClicksMeasureTheSamePixel()
