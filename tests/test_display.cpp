@@ -223,8 +223,8 @@ void DisplayTest::animationReachesTheScreenAroundTheBar()
         [&] { panel.Timer1Timer(); },
     };
     QVERIFY(!onScreen(frame).isNull());
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        steps[i]();
+    for (const std::function<void()> &step : steps) {
+        step();
         QApplication::processEvents();
         QCOMPARE(onScreen(frame, false),
                  frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
